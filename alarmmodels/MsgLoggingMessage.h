@@ -1,0 +1,48 @@
+#pragma once
+
+#include "MsgLoggerEnums.h"
+#include "alarmmodels_export.h"
+
+#include <QString>
+
+class MsgLoggingProducer;
+
+// One log message: pieces are streamed into it and the whole text is
+// delivered through the producer when the message is destroyed.
+class ALARMMODELS_EXPORT MsgLoggingMessage
+{
+public:
+    MsgLoggingMessage(const MsgLoggingProducer* producer, MsgLoggerEnums::LogSeverity severity);
+    // Starts the text with the function name that the producer's getLogFunc() asks for.
+    MsgLoggingMessage(const MsgLoggingProducer* producer, MsgLoggerEnums::LogSeverity severity,
+                      const char* shortName, const char* signature);
+    ~MsgLoggingMessage();
+
+    MsgLoggingMessage(const MsgLoggingMessage&) = delete;
+    MsgLoggingMessage& operator=(const MsgLoggingMessage&) = delete;
+
+    MsgLoggingMessage& operator<<(const QString& text);
+    MsgLoggingMessage& operator<<(const char* text);
+    MsgLoggingMessage& operator<<(QChar c);
+    MsgLoggingMessage& operator<<(int value);
+    MsgLoggingMessage& operator<<(unsigned int value);
+    MsgLoggingMessage& operator<<(long long value);
+    MsgLoggingMessage& operator<<(double value);
+    MsgLoggingMessage& operator<<(bool value);
+
+    const QString& text() const { return m_text; }
+
+private:
+    const MsgLoggingProducer* m_producer;
+    MsgLoggerEnums::LogSeverity m_severity;
+    QString m_text;
+};
+
+// Logs one message through producer when it logs severity; the message
+// starts with the calling function's name as the producer's mode selects:
+//   MSG_LOG(this, MsgLoggerEnums::LogError) << "text " << row;
+#define MSG_LOG(producer, severity)                                                    \
+    if (!(producer)->isLogged(severity)) {                                             \
+    } else                                                                             \
+        MsgLoggingMessage((producer), MsgLoggerEnums::LogSeverity(severity), __func__, \
+                          Q_FUNC_INFO)

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "MsgLoggerEnums.h"
+#include "alarmmodels_export.h"
+
+#include <QSharedPointer>
+#include <QString>
+
+class MsgLoggerModel;
+
+// Log settings that producers built from one another share: changing them
+// through any of the producers changes them for all.
+struct MsgLoggingSettings
+{
+    MsgLoggerEnums::LogSeverity threshold = MsgLoggerEnums::LogInfo;
+    int logFunc = 1;
+    QSharedPointer<MsgLoggerModel> buffer;
+};
+
+// Mix-in of every class that logs. A producer decides whether a message of a
+// severity is logged, how the function name is written in front of it and
+// where the message is delivered.
+class ALARMMODELS_EXPORT MsgLoggingProducer
+{
+public:
+    enum LogFuncMode
+    {
+        LogFuncNone = 0,
+        LogFuncShort = 1,
+        LogFuncSignature = 2
+    };
+
+    // A producer with settings of its own.
+    MsgLoggingProducer();
+    // A producer that shares the settings of parent (its own when parent is null).
+    explicit MsgLoggingProducer(const MsgLoggingProducer* parent);
+    virtual ~MsgLoggingProducer();
+
+    bool isLogged(MsgLoggerEnums::LogSeverity severity) const;
+    bool isLogged(int severity) const;
+
+    MsgLoggerEnums::LogSeverity getLogThreshold() const;
+    void setLogThreshold(MsgLoggerEnums::LogSeverity threshold);
+
+    // 0 no function name, 1 the short name, 2 the full signature.
+    int getLogFunc() const;
+    void setLogFunc(int mode);
+
+    QSharedPointer<MsgLoggerModel> getLogBuffer() const;
+    void setLogBuffer(const QSharedPointer<MsgLoggerModel>& buffer);
+
+    // Hands one finished message to the buffer and to the "qvas.log" category.
+    virtual void deliverLogMessage(MsgLoggerEnums::LogSeverity severity, const QString& text) const;
+
+    // The text written in front of a message: nothing for mode 0,
+    // "shortName: " for mode 1, "signature: " for mode 2.
+    static QString functionPrefix(int mode, const char* shortName, const char* signature);
+
+private:
+    QSharedPointer<MsgLoggingSettings> m_logSettings;
+};

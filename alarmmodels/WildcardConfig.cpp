@@ -1,0 +1,8 @@
+#include "WildcardConfig.h"
+
+WildcardConfig::WildcardConfig() = default;
+
+WildcardConfig::WildcardConfig(const MsgLoggingProducer* logParent)
+    : MsgLoggingProducer(logParent)
+{
+}

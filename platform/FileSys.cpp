@@ -1,0 +1,3 @@
+#include "FileSys.h"
+
+const char FileSys::PATH_CHAR = '/';

@@ -1,0 +1,8 @@
+#include "Resources.h"
+
+QStringList Resources::pathes_;
+
+void Resources::setPathes(const QStringList& pathes)
+{
+    pathes_ = pathes;
+}

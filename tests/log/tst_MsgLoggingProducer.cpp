@@ -1,0 +1,206 @@
+#include "LogCapture.h"
+
+#include <MsgLoggerModel.h>
+#include <MsgLoggingMessage.h>
+#include <MsgLoggingProducer.h>
+#include <WildcardConfig.h>
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// A class that logs the way the library's classes do.
+class Speaker : public MsgLoggingProducer
+{
+public:
+    explicit Speaker(const MsgLoggingProducer* parent = nullptr)
+        : MsgLoggingProducer(parent)
+    {
+    }
+
+    void takeColor255Based(int value) const
+    {
+        MSG_LOG(this, MsgLoggerEnums::LogWarning) << "value " << value << " out of range";
+    }
+
+    int piecesBuilt = 0;
+    QString expensivePiece()
+    {
+        ++piecesBuilt;
+        return QStringLiteral("piece");
+    }
+
+    void logAt(MsgLoggerEnums::LogSeverity severity)
+    {
+        MSG_LOG(this, severity) << expensivePiece();
+    }
+};
+
+} // namespace
+
+class tst_MsgLoggingProducer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void functionNamePrefix_data();
+    void functionNamePrefix();
+    void thresholdSkipsBuildingTheMessage_data();
+    void thresholdSkipsBuildingTheMessage();
+    void childSharesParentSettings();
+    void settingsOutliveTheParent();
+    void modelCountsAndWorstSeverity();
+    void modelDropsOldestBeyondMaximum();
+    void lastOfSeverity();
+};
+
+void tst_MsgLoggingProducer::functionNamePrefix_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("none") << 0 << "value 300 out of range";
+    QTest::newRow("short") << 1 << "takeColor255Based: value 300 out of range";
+    QTest::newRow("signature") << 2
+                               << "void {anonymous}::Speaker::takeColor255Based(int) const: value 300 out of range";
+}
+
+void tst_MsgLoggingProducer::functionNamePrefix()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, expected);
+    Speaker speaker;
+    LogCapture capture(&speaker, mode);
+    speaker.takeColor255Based(300);
+    QCOMPARE(capture.entries(), QStringList{QStringLiteral("2|") + expected});
+}
+
+void tst_MsgLoggingProducer::thresholdSkipsBuildingTheMessage_data()
+{
+    QTest::addColumn<int>("threshold");
+    QTest::addColumn<int>("severity");
+    QTest::addColumn<bool>("logged");
+    QTest::newRow("below") << 2 << 1 << false;
+    QTest::newRow("equal") << 2 << 2 << true;
+    QTest::newRow("above") << 2 << 3 << true;
+    QTest::newRow("trace threshold logs trace") << 0 << 0 << true;
+    QTest::newRow("error threshold drops warning") << 3 << 2 << false;
+}
+
+void tst_MsgLoggingProducer::thresholdSkipsBuildingTheMessage()
+{
+    QFETCH(int, threshold);
+    QFETCH(int, severity);
+    QFETCH(bool, logged);
+    Speaker speaker;
+    LogCapture capture(&speaker);
+    speaker.setLogThreshold(MsgLoggerEnums::LogSeverity(threshold));
+    speaker.logAt(MsgLoggerEnums::LogSeverity(severity));
+    QCOMPARE(capture.count(), logged ? 1 : 0);
+    // A message that is not logged is not even built.
+    QCOMPARE(speaker.piecesBuilt, logged ? 1 : 0);
+}
+
+void tst_MsgLoggingProducer::childSharesParentSettings()
+{
+    WildcardConfig config;
+    LogCapture capture(&config, 1);
+    Speaker child(&config);
+    Speaker grandChild(&child);
+
+    grandChild.takeColor255Based(-1);
+    QCOMPARE(capture.entries(), QStringList{"2|takeColor255Based: value -1 out of range"});
+
+    // A change made through the parent reaches every producer built from it.
+    config.setLogThreshold(MsgLoggerEnums::LogError);
+    config.setLogFunc(0);
+    grandChild.takeColor255Based(1);
+    QCOMPARE(capture.count(), 1);
+    grandChild.logAt(MsgLoggerEnums::LogError);
+    QCOMPARE(capture.entries().last(), QStringLiteral("3|piece"));
+
+    // ... and a change made through a child reaches the parent.
+    child.setLogThreshold(MsgLoggerEnums::LogTrace);
+    QVERIFY(config.isLogged(MsgLoggerEnums::LogTrace));
+
+    // A producer built alone keeps its own settings.
+    Speaker alone;
+    QVERIFY(!alone.isLogged(MsgLoggerEnums::LogTrace));
+    QVERIFY(alone.getLogBuffer().isNull());
+}
+
+void tst_MsgLoggingProducer::settingsOutliveTheParent()
+{
+    auto parent = std::make_unique<WildcardConfig>();
+    LogCapture capture(parent.get());
+    Speaker child(parent.get());
+    WildcardConfig copy(*parent);
+    parent.reset();
+    child.takeColor255Based(7);
+    copy.setLogThreshold(MsgLoggerEnums::LogError);
+    child.takeColor255Based(8);
+    QCOMPARE(capture.entries(), QStringList{"2|value 7 out of range"});
+}
+
+void tst_MsgLoggingProducer::modelCountsAndWorstSeverity()
+{
+    MsgLoggerModel model;
+    QAbstractItemModelTester tester(&model);
+    QSignalSpy spy(&model, SIGNAL(contentChanged(int, MsgLoggerEnums::LogSeverity)));
+
+    model.addMessage(MsgLoggerEnums::LogInfo, QStringLiteral("a"));
+    model.addMessage(MsgLoggerEnums::LogError, QStringLiteral("b"));
+    model.addMessage(MsgLoggerEnums::LogWarning, QStringLiteral("c"));
+    QCOMPARE(spy.count(), 3);
+    QCOMPARE(spy.at(0).at(0).toInt(), 1);
+    QCOMPARE(spy.at(0).at(1).value<MsgLoggerEnums::LogSeverity>(), MsgLoggerEnums::LogInfo);
+    QCOMPARE(spy.at(2).at(0).toInt(), 3);
+    QCOMPARE(spy.at(2).at(1).value<MsgLoggerEnums::LogSeverity>(), MsgLoggerEnums::LogError);
+
+    // Column 1 carries the severity number in the background role.
+    QCOMPARE(model.data(model.index(1, 1), Qt::BackgroundRole).toInt(), 3);
+    QCOMPARE(model.data(model.index(2, 2)).toString(), QStringLiteral("c"));
+
+    model.clear();
+    QCOMPARE(model.rowCount(), 0);
+    QCOMPARE(spy.last().at(0).toInt(), 0);
+    QCOMPARE(spy.last().at(1).value<MsgLoggerEnums::LogSeverity>(), MsgLoggerEnums::LogTrace);
+}
+
+void tst_MsgLoggingProducer::modelDropsOldestBeyondMaximum()
+{
+    MsgLoggerModel model;
+    QAbstractItemModelTester tester(&model);
+    model.setMaxCount(2);
+    model.addMessage(MsgLoggerEnums::LogError, QStringLiteral("old error"));
+    model.addMessage(MsgLoggerEnums::LogInfo, QStringLiteral("x"));
+    QCOMPARE(model.getMaxSeverity(), MsgLoggerEnums::LogError);
+    model.addMessage(MsgLoggerEnums::LogWarning, QStringLiteral("y"));
+    QCOMPARE(model.rowCount(), 2);
+    QCOMPARE(model.messageAt(0), QStringLiteral("x"));
+    // The dropped error no longer counts as the worst message.
+    QCOMPARE(model.getMaxSeverity(), MsgLoggerEnums::LogWarning);
+}
+
+void tst_MsgLoggingProducer::lastOfSeverity()
+{
+    MsgLoggerModel model;
+    model.addMessage(MsgLoggerEnums::LogError, QStringLiteral("first"));
+    model.addMessage(MsgLoggerEnums::LogError, QStringLiteral("second"));
+    model.addMessage(MsgLoggerEnums::LogWarning, QStringLiteral("warn"));
+
+    QString message;
+    const QDateTime when = model.getLastOfSeverity(MsgLoggerEnums::LogError, QDateTime(), message);
+    QVERIFY(when.isValid());
+    QCOMPARE(message, QStringLiteral("second"));
+
+    QString none;
+    QVERIFY(!model.getLastOfSeverity(MsgLoggerEnums::LogInfo, QDateTime(), none).isValid());
+    QVERIFY(none.isEmpty());
+    QVERIFY(!model.getLastOfSeverity(MsgLoggerEnums::LogError, when, none).isValid());
+}
+
+QTEST_GUILESS_MAIN(tst_MsgLoggingProducer)
+#include "tst_MsgLoggingProducer.moc"
