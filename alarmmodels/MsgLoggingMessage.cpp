@@ -72,3 +72,8 @@ MsgLoggingMessage& MsgLoggingMessage::operator<<(bool value)
     m_text += value ? QStringLiteral("true") : QStringLiteral("false");
     return *this;
 }
+
+bool MsgLoggingMessage::isLoggedBy(const MsgLoggingProducer* producer, int severity)
+{
+    return producer && producer->isLogged(severity);
+}

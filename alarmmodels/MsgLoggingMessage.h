@@ -32,6 +32,9 @@ public:
 
     const QString& text() const { return m_text; }
 
+    // True when producer is not null and logs severity.
+    static bool isLoggedBy(const MsgLoggingProducer* producer, int severity);
+
 private:
     const MsgLoggingProducer* m_producer;
     MsgLoggerEnums::LogSeverity m_severity;
@@ -41,8 +44,9 @@ private:
 // Logs one message through producer when it logs severity; the message
 // starts with the calling function's name as the producer's mode selects:
 //   MSG_LOG(this, MsgLoggerEnums::LogError) << "text " << row;
-#define MSG_LOG(producer, severity)                                                    \
-    if (!(producer)->isLogged(severity)) {                                             \
-    } else                                                                             \
-        MsgLoggingMessage((producer), MsgLoggerEnums::LogSeverity(severity), __func__, \
-                          Q_FUNC_INFO)
+// A null producer logs nothing. The loop runs its body at most once and,
+// unlike an if, is safe inside an unbraced if/else of the caller.
+#define MSG_LOG(producer, severity)                                                          \
+    for (bool msgLogOnce_ = MsgLoggingMessage::isLoggedBy((producer), (severity)); msgLogOnce_;   \
+         msgLogOnce_ = false)                                                                \
+        MsgLoggingMessage((producer), MsgLoggerEnums::LogSeverity(severity), __func__, Q_FUNC_INFO)

@@ -49,7 +49,7 @@ int main(int argc, char* argv[])
 
     const QString projectDir = QDir(parser.value(projectOption)).absolutePath();
     // The platform's path list: the demo project is the one project path.
-    Resources::setPathes({projectDir});
+    Resources::pathes_.setPathes({projectDir});
 
     DemoWindow window(projectDir);
     window.show();

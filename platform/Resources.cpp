@@ -1,8 +1,3 @@
 #include "Resources.h"
 
-QStringList Resources::pathes_;
-
-void Resources::setPathes(const QStringList& pathes)
-{
-    pathes_ = pathes;
-}
+PathList Resources::pathes_;

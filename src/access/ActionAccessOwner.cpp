@@ -1,0 +1,6 @@
+#include "access/ActionAccessOwner.h"
+
+ActionAccessOwner::ActionAccessOwner()
+    : ActionAccessUser(new ActionAccess)
+{
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "colors/Color.h"
+#include "qvas_export.h"
+
+#include <ColorUsageCounter.h>
+
+#include <QMap>
+#include <QObject>
+#include <QPalette>
+#include <QSharedPointer>
+#include <QVector>
+
+class QDir;
+class QTimer;
+
+// The process-wide database of named colours. It loads the colour database
+// files found through the platform's paths, adds the built-in palette names,
+// resolves aliases, answers lookups by name, and steps blinking colours on
+// a 125 ms tick, announcing the changes of colours that are in use.
+class QVAS_EXPORT ColorEngine : public QObject, public ColorUsageCounter
+{
+    Q_OBJECT
+public:
+    // The engine, created and loaded on the first call; producer is its
+    // logging parent from then on and is ignored on later calls.
+    static QSharedPointer<ColorEngine> getInstance(const MsgLoggingProducer* producer);
+
+    ColorEngine(const MsgLoggingProducer* producer, QObject* parent);
+    ~ColorEngine() override;
+
+    // The colour of name; a name not loaded is parsed as a colour value and
+    // kept (opaque black when it is not one). Never null.
+    QSharedPointer<Color> getColor(const QString& name) const;
+    // Every colour name known now, in name order.
+    QStringList getColorNames() const;
+
+    void loadAllColorDbs();
+    void addColorDatabase(const QString& path);
+    void resolveAliases();
+    QVector<QString> getColorDbs() const;
+    void addColorDbOfDir(QDir& dir, QVector<QString>& files) const;
+    void addApplicationPaletteColors();
+    void addApplicationPaletteColor(const QString& name, QPalette::ColorRole role);
+
+    static QColor takeColor255Based(const MsgLoggingProducer* producer, QString& text);
+    static QColor takeColor100Based(const MsgLoggingProducer* producer, QString& text);
+    static QString takeColorAlias(const MsgLoggingProducer* producer, QString& text);
+    static bool parseNextColorDef(const MsgLoggingProducer* producer, QString& text, bool blinking,
+                                  QSharedPointer<Color>& color);
+    static bool parseColorValue(const MsgLoggingProducer* producer, QSharedPointer<Color>& color,
+                                const QString& value);
+    static QSharedPointer<Color> parseColorLine(const MsgLoggingProducer* producer, QString line);
+    static QMap<QString, QSharedPointer<Color>> parseColorDatabaseFile(const MsgLoggingProducer* producer,
+                                                                       const QString& path);
+    static void removeProcessedStringPart(const QString& processed, QString& text);
+
+signals:
+    void colorChanged(const QString& name, const QColor& newColor);
+
+private slots:
+    void blinkingTimeout();
+
+private:
+    mutable QMap<QString, QSharedPointer<Color>> m_colors;
+    QTimer* m_blinkTimer;
+
+    static QSharedPointer<ColorEngine> m_instance;
+};
