@@ -1,0 +1,240 @@
+#include "ColorText.h"
+#include "LogCapture.h"
+
+#include <colors/ColorEngine.h>
+
+#include <Resources.h>
+#include <WildcardConfig.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+void writeFile(const QString& path, const QString& content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Text), qPrintable(path));
+    file.write(content.toUtf8());
+}
+
+QString relative(const QTemporaryDir& root, const QVector<QString>& files)
+{
+    QStringList result;
+    for (const QString& file : files)
+        result << QDir(root.path()).relativeFilePath(file);
+    return result.join(QLatin1Char(' '));
+}
+
+void tick(ColorEngine& engine, int count)
+{
+    for (int i = 0; i < count; ++i)
+        QMetaObject::invokeMethod(&engine, "blinkingTimeout", Qt::DirectConnection);
+}
+
+} // namespace
+
+class tst_ColorEngine : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void databaseFileOrder();
+    void laterDefinitionsWin();
+    void aliasResolution();
+    void getColorOfUnknownNamesAndLiterals();
+    void blinkPhasesAndUsageGating();
+    void usageCounterForwardsToTheEngine();
+    void oneInstance();
+
+private:
+    QTemporaryDir m_root;
+};
+
+void tst_ColorEngine::init()
+{
+    QVERIFY(m_root.isValid());
+    QDir(m_root.path()).removeRecursively();
+    QDir().mkpath(m_root.path());
+    Resources::pathes_.setPathes({});
+}
+
+void tst_ColorEngine::databaseFileOrder()
+{
+    const QString r = m_root.path();
+    writeFile(r + "/proj/colorDB/b.txt", "");
+    writeFile(r + "/proj/colorDB/A.txt", "");
+    writeFile(r + "/proj/colorDB/.hidden", "");
+    writeFile(r + "/proj/colorDB/sub/deeper/c", "");
+    writeFile(r + "/proj/colorDB/sub/z", "");
+    writeFile(r + "/proj/colorDB/sub2/d", "");
+    writeFile(r + "/inst/colorDB/base", "");
+    QDir().mkpath(r + "/nocolors");
+    writeFile(r + "/further/colorDB/site", "");
+    Resources::pathes_.setPathes({r + "/proj", r + "/nocolors", r + "/inst/"}, r + "/further");
+
+    WildcardConfig producer;
+    ColorEngine engine(&producer, nullptr);
+    // Last path first, the further path last; in a folder its files, then
+    // each sub-folder depth first; names ordered ignoring case.
+    QCOMPARE(relative(m_root, engine.getColorDbs()),
+             QStringLiteral("inst/colorDB/base proj/colorDB/A.txt proj/colorDB/b.txt proj/colorDB/sub/z "
+                            "proj/colorDB/sub/deeper/c proj/colorDB/sub2/d further/colorDB/site"));
+}
+
+void tst_ColorEngine::laterDefinitionsWin()
+{
+    const QString r = m_root.path();
+    writeFile(r + "/inst/colorDB/base", "\"shared\" N {1,1,1}\n\"onlyBase\" N {2,2,2}\n\"_3DFace\" N {9,9,9}\n");
+    writeFile(r + "/proj/colorDB/mine",
+              "\"shared\" N {3,3,3}\n\"twice\" N {4,4,4}\n\"twice\" N {5,5,5}\n\"_Window\" N {9,9,9}\n");
+    // A colorDB that is a file and not a folder adds nothing.
+    writeFile(r + "/odd/colorDB", "\"shared\" N {7,7,7}\n");
+    Resources::pathes_.setPathes({r + "/odd", r + "/proj", r + "/inst"});
+
+    WildcardConfig producer;
+    LogCapture log(&producer);
+    producer.setLogThreshold(MsgLoggerEnums::LogWarning);
+    QVERIFY(ColorEngine::parseColorDatabaseFile(&producer, r + "/missing").isEmpty());
+    QCOMPARE(log.count(), 0);
+    ColorEngine engine(&producer, nullptr);
+    engine.loadAllColorDbs();
+    QCOMPARE(colorText(engine.getColor("shared")), QStringLiteral("shared={3,3,3,255}/0"));
+    QCOMPARE(colorText(engine.getColor("onlyBase")), QStringLiteral("onlyBase={2,2,2,255}/0"));
+    QCOMPARE(colorText(engine.getColor("twice")), QStringLiteral("twice={5,5,5,255}/0"));
+    const QPalette palette = QGuiApplication::palette();
+    QCOMPARE(engine.getColor("_3DFace")->currentColor(), palette.brush(QPalette::Active, QPalette::Window).color());
+    QCOMPARE(engine.getColor("_Window")->currentColor(), palette.brush(QPalette::Active, QPalette::Base).color());
+    QCOMPARE(colorText(engine.getColor("_Transparent")), QStringLiteral("_Transparent={0,0,0,0}/-1"));
+    const QStringList names = engine.getColorNames();
+    for (const char* builtIn : {"_3DText", "_Button", "_ButtonText", "_ButtonShadow", "_WindowText", "_ToolTip",
+                                "_ToolTipText"})
+        QVERIFY2(names.contains(QLatin1String(builtIn)), builtIn);
+}
+
+void tst_ColorEngine::aliasResolution()
+{
+    const QString r = m_root.path();
+    writeFile(r + "/p/colorDB/aliases",
+              "\"A\" \"B\"\n"
+              "\"B\" N \"C\"\n"
+              "\"C\" N <{1,2,3} 2 {4,5,6} 2>\n"
+              "\"X\" \"Y\"\n"
+              "\"Y\" \"X\"\n"
+              "\"Self\" \"Self\"\n"
+              "\"Lost\" N \"Nowhere\"\n");
+    Resources::pathes_.setPathes({r + "/p"});
+
+    WildcardConfig producer;
+    LogCapture log(&producer);
+    producer.setLogThreshold(MsgLoggerEnums::LogWarning);
+    ColorEngine engine(&producer, nullptr);
+    engine.loadAllColorDbs();
+
+    // A chain takes the first item of its last colour, and does not blink.
+    QCOMPARE(colorText(engine.getColor("A")), QStringLiteral("A={1,2,3,255}/0"));
+    QCOMPARE(colorText(engine.getColor("B")), QStringLiteral("B={1,2,3,255}/0"));
+    QCOMPARE(colorText(engine.getColor("X")), QStringLiteral("X=alias[Y]/0"));
+    QVERIFY(!engine.getColor("X")->currentColor().isValid());
+    QCOMPARE(log.entries(),
+             (QStringList{"3|alias 'Nowhere' is not found in loaded colors",
+                          "3|infinite loop detected while searching for alias: Self, search stack is Self",
+                          "3|infinite loop detected while searching for alias: Y, search stack is Y:X",
+                          "3|infinite loop detected while searching for alias: X, search stack is X:Y"}));
+}
+
+void tst_ColorEngine::getColorOfUnknownNamesAndLiterals()
+{
+    WildcardConfig producer;
+    LogCapture log(&producer);
+    producer.setLogThreshold(MsgLoggerEnums::LogWarning);
+    ColorEngine engine(&producer, nullptr);
+    engine.loadAllColorDbs();
+
+    const QSharedPointer<Color> red = engine.getColor("{255, 0, 0}");
+    QCOMPARE(colorText(red), QStringLiteral("{255, 0, 0}={255,0,0,255}/0"));
+    QCOMPARE(engine.getColor("{255, 0, 0}"), red);  // stored under the literal
+    QCOMPARE(log.count(), 0);
+
+    QCOMPARE(colorText(engine.getColor("plainword")), QStringLiteral("plainword={0,0,0,255}/-1"));
+    QCOMPARE(log.entries(),
+             (QStringList{"2|unexpected syntax: don't known how to take next color from: plainword",
+                          "2|failed to parse color definition: plainword, stopped on: plainword"}));
+
+    // A quoted name as value gives an alias that is never resolved.
+    QVERIFY(!engine.getColor("\"someAlias\"")->currentColor().isValid());
+}
+
+void tst_ColorEngine::blinkPhasesAndUsageGating()
+{
+    const QString r = m_root.path();
+    writeFile(r + "/p/colorDB/blink", "\"used\" N <{255,0,0} 2 {0,0,255} 6>\n"
+                                      "\"unused\" N <{255,0,0} 2 {0,0,255} 6>\n"
+                                      "\"steady\" N {1,1,1} {2,2,2}\n");
+    Resources::pathes_.setPathes({r + "/p"});
+    WildcardConfig producer;
+    ColorEngine engine(&producer, nullptr);
+    engine.loadAllColorDbs();
+    engine.incrementColorUsage("used");
+    engine.incrementColorUsage("steady");
+    engine.incrementColorUsage("_3DFace");
+    QSignalSpy changed(&engine, SIGNAL(colorChanged(QString, QColor)));
+
+    QStringList switches;  // "tick:colour" of every signal
+    for (int t = 1; t <= 16; ++t) {
+        tick(engine, 1);
+        while (!changed.isEmpty()) {
+            const QList<QVariant> args = changed.takeFirst();
+            QCOMPARE(args.at(0).toString(), QStringLiteral("used"));
+            switches << QStringLiteral("%1:%2").arg(t).arg(args.at(1).value<QColor>().name());
+        }
+    }
+    QCOMPARE(switches, (QStringList{"2:#0000ff", "8:#ff0000", "10:#0000ff", "16:#ff0000"}));
+    // Unused colours keep their phase without a signal; steady ones never move.
+    QCOMPARE(engine.getColor("unused")->m_currentEntry, engine.getColor("used")->m_currentEntry);
+    QCOMPARE(engine.getColor("steady")->m_currentEntry, 0);
+    tick(engine, 2);
+    QCOMPARE(engine.getColor("unused")->currentColor(), QColor(0, 0, 255));
+}
+
+void tst_ColorEngine::usageCounterForwardsToTheEngine()
+{
+    WildcardConfig producer;
+    QSharedPointer<ColorEngine> engine(new ColorEngine(&producer, nullptr));
+    {
+        ColorUsageCounter widgetCounter(&producer);
+        widgetCounter.incrementColorUsage("alarm");
+        widgetCounter.incrementColorUsage("alarm");
+        widgetCounter.setFinalTarget(engine);
+        QVERIFY(engine->isColorUsed("alarm"));
+        widgetCounter.decrementColorUsage("alarm");
+        QVERIFY(engine->isColorUsed("alarm"));
+        widgetCounter.decrementColorUsage("never");
+        QCOMPARE(engine->getColors(), QStringList{"alarm"});
+    }
+    // The destroyed counter took its usages back.
+    QVERIFY(!engine->isColorUsed("alarm"));
+}
+
+void tst_ColorEngine::oneInstance()
+{
+    const QString r = m_root.path();
+    writeFile(r + "/p/colorDB/one", "\"first\" N {1,2,3}\n");
+    Resources::pathes_.setPathes({r + "/p"});
+    WildcardConfig first;
+    WildcardConfig second;
+    const QSharedPointer<ColorEngine> engine = ColorEngine::getInstance(&first);
+    QVERIFY(engine);
+    writeFile(r + "/p/colorDB/two", "\"second\" N {1,2,3}\n");
+    QCOMPARE(ColorEngine::getInstance(&second), engine);
+    // Loaded once: the file written after the first call is not read.
+    QVERIFY(engine->getColorNames().contains("first"));
+    QVERIFY(!engine->getColorNames().contains("second"));
+}
+
+QTEST_MAIN(tst_ColorEngine)
+#include "tst_ColorEngine.moc"
