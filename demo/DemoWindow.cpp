@@ -1,24 +1,67 @@
 #include "DemoWindow.h"
 
+#include "DemoColorView.h"
 #include "DemoTextRuleFilter.h"
+
+#include <access/EwoActions.h>
+#include <colors/ColorEngine.h>
 
 #include <MsgLoggerModel.h>
 #include <MsgLoggingMessage.h>
 #include <ValueFilterText.h>
 
+#include <QActionGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTextStream>
 #include <QVBoxLayout>
 
 namespace {
+
 const char* const kTextColumn = "ALERT_TEXT";
+
+// What each role may do; actions not listed are enabled.
+struct RoleRight
+{
+    const QString* action;
+    ActionAccess::ActionState state;
+    bool possible;
+};
+
+QVector<RoleRight> rightsOf(DemoWindow::Role role)
+{
+    using S = ActionAccess;
+    switch (role) {
+    case DemoWindow::RoleOperator:
+        return {{&EwoActions::AckAll, S::Disabled, true},      {&EwoActions::AckSelected, S::Enabled, true},
+                {&EwoActions::SwitchSourceMode, S::Enabled, false}, {&EwoActions::SaveFilter, S::Hidden, true},
+                {&EwoActions::LoadFilter, S::Enabled, true},   {&EwoActions::Settings, S::Disabled, true},
+                {&EwoActions::AdminSettings, S::Hidden, true}};
+    case DemoWindow::RoleEngineer:
+        return {{&EwoActions::AckAll, S::Enabled, true},       {&EwoActions::AckSelected, S::Enabled, true},
+                {&EwoActions::SwitchSourceMode, S::Enabled, true}, {&EwoActions::SaveFilter, S::Enabled, true},
+                {&EwoActions::LoadFilter, S::Enabled, true},   {&EwoActions::Settings, S::Enabled, true},
+                {&EwoActions::AdminSettings, S::Disabled, true}};
+    case DemoWindow::RoleAdministrator:
+        break;
+    }
+    return {{&EwoActions::AckAll, S::Enabled, true},       {&EwoActions::AckSelected, S::Enabled, true},
+            {&EwoActions::SwitchSourceMode, S::Enabled, true}, {&EwoActions::SaveFilter, S::Enabled, true},
+            {&EwoActions::LoadFilter, S::Enabled, true},   {&EwoActions::Settings, S::Enabled, true},
+            {&EwoActions::AdminSettings, S::Enabled, true}};
+}
+
 } // namespace
 
 DemoWindow::DemoWindow(const QString& projectDir, QWidget* parent)
@@ -28,21 +71,62 @@ DemoWindow::DemoWindow(const QString& projectDir, QWidget* parent)
     , m_wildcardConfig(this)
 {
     setLogBuffer(m_log);
-    setLogThreshold(MsgLoggerEnums::LogTrace);
+    setLogThreshold(MsgLoggerEnums::LogInfo);
     setWindowTitle(tr("qvas demo: alarm screen"));
 
+    m_pages = new QTabWidget;
+    m_pages->addTab(createFilterPage(), tr("Filters"));
+    auto* colours = new DemoColorView(ColorEngine::getInstance(this), m_pages);
+    colours->setObjectName(QStringLiteral("colours"));
+    m_pages->addTab(colours, tr("Colours"));
+
+    auto* top = new QWidget;
+    auto* topLayout = new QVBoxLayout(top);
+    topLayout->setContentsMargins(0, 0, 0, 0);
+    topLayout->addWidget(createToolBarArea());
+    topLayout->addWidget(m_pages);
+
     auto* splitter = new QSplitter(Qt::Vertical);
-    splitter->addWidget(createFilterArea());
+    splitter->addWidget(top);
     splitter->addWidget(createLogView());
-    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(0, 4);
     splitter->setStretchFactor(1, 1);
     setCentralWidget(splitter);
-    resize(760, 520);
+    createMenus();
+    setRole(RoleOperator);
+    resize(820, 620);
 }
 
-QWidget* DemoWindow::createFilterArea()
+QWidget* DemoWindow::createToolBarArea()
+{
+    auto* bar = new QWidget;
+    auto* layout = new QHBoxLayout(bar);
+    auto* source = new QComboBox;
+    source->addItems({tr("Live alarms"), tr("History")});
+    source->setToolTip(tr("Source mode (switchSourceMode)"));
+    auto* ackSelected = new QPushButton(tr("Acknowledge selected"));
+    auto* ackAll = new QPushButton(tr("Acknowledge all"));
+    auto* settings = new QPushButton(tr("Settings..."));
+    auto* adminSettings = new QPushButton(tr("Admin settings..."));
+    layout->addWidget(new QLabel(tr("Source:")));
+    layout->addWidget(source);
+    layout->addStretch(1);
+    for (QWidget* w : {static_cast<QWidget*>(ackSelected), static_cast<QWidget*>(ackAll),
+                       static_cast<QWidget*>(settings), static_cast<QWidget*>(adminSettings)})
+        layout->addWidget(w);
+
+    registerActionControl(EwoActions::SwitchSourceMode, source);
+    registerActionControl(EwoActions::AckSelected, ackSelected);
+    registerActionControl(EwoActions::AckAll, ackAll);
+    registerActionControl(EwoActions::Settings, settings);
+    registerActionControl(EwoActions::AdminSettings, adminSettings);
+    return bar;
+}
+
+QWidget* DemoWindow::createFilterPage()
 {
     auto* box = new QGroupBox(tr("Structured filter: alarm text (%1)").arg(QLatin1String(kTextColumn)));
+    box->setObjectName(QStringLiteral("filters"));
     auto* layout = new QVBoxLayout(box);
     m_textFilter = new DemoTextRuleFilter(m_wildcardConfig, QLatin1String(kTextColumn),
                                           Constants::ValueSourceAlarm, box);
@@ -68,6 +152,72 @@ QWidget* DemoWindow::createLogView()
     view->verticalHeader()->hide();
     connect(m_log.data(), SIGNAL(rowsInserted(QModelIndex, int, int)), view, SLOT(scrollToBottom()));
     return view;
+}
+
+void DemoWindow::createMenus()
+{
+    // Entries of this menu are built each time it opens, so they show the
+    // rights at that moment.
+    m_filterMenu = menuBar()->addMenu(tr("&Filter"));
+    connect(m_filterMenu, SIGNAL(aboutToShow()), this, SLOT(fillFilterMenu()));
+    fillFilterMenu();
+
+    QMenu* rights = menuBar()->addMenu(tr("&Rights"));
+    m_roles = new QActionGroup(this);
+    const QStringList names{tr("Operator"), tr("Engineer"), tr("Administrator")};
+    for (int role = RoleOperator; role <= RoleAdministrator; ++role) {
+        QAction* action = rights->addAction(names.at(role));
+        action->setCheckable(true);
+        action->setData(role);
+        m_roles->addAction(action);
+    }
+    connect(m_roles, SIGNAL(triggered(QAction*)), this, SLOT(roleChosen(QAction*)));
+}
+
+void DemoWindow::fillFilterMenu()
+{
+    m_filterMenu->clear();
+    addMenuAction(m_filterMenu, EwoActions::SaveFilter, tr("Save Filter..."), QStringLiteral(":/qvas/icons/filter.svg"));
+    addMenuAction(m_filterMenu, EwoActions::LoadFilter, tr("Load Filter..."), QString());
+}
+
+bool DemoWindow::roleFromName(const QString& name, Role& role)
+{
+    static const QStringList names{QStringLiteral("operator"), QStringLiteral("engineer"),
+                                   QStringLiteral("administrator")};
+    const int index = names.indexOf(name.toLower());
+    if (index < 0)
+        return false;
+    role = Role(index);
+    return true;
+}
+
+void DemoWindow::setRole(Role role)
+{
+    for (const RoleRight& right : rightsOf(role)) {
+        setActionPossibility(*right.action, right.possible);
+        setActionState(*right.action, right.state);
+    }
+    if (m_roles)
+        m_roles->actions().at(role)->setChecked(true);
+    fillFilterMenu();
+    MSG_LOG(this, MsgLoggerEnums::LogInfo) << "rights of role " << int(role) << " applied";
+}
+
+void DemoWindow::roleChosen(QAction* action)
+{
+    setRole(Role(action->data().toInt()));
+}
+
+bool DemoWindow::showPage(const QString& name)
+{
+    for (int i = 0; i < m_pages->count(); ++i) {
+        if (m_pages->widget(i)->objectName() == name) {
+            m_pages->setCurrentIndex(i);
+            return true;
+        }
+    }
+    return false;
 }
 
 void DemoWindow::showInitialFilter()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <access/ActionAccessOwner.h>
+
 #include <MsgLoggingProducer.h>
 #include <WildcardConfig.h>
 
@@ -8,33 +10,55 @@
 
 class DemoTextRuleFilter;
 class MsgLoggerModel;
+class QActionGroup;
 class QCheckBox;
+class QMenu;
 class QPlainTextEdit;
+class QTabWidget;
 
 // The host alarm screen of the demo: it places the library's widgets around
-// a simulated alarm table and shows what they produce.
-class DemoWindow : public QMainWindow, public MsgLoggingProducer
+// a simulated alarm table, sets the operator's rights on named actions and
+// shows what the widgets produce.
+class DemoWindow : public QMainWindow, public MsgLoggingProducer, public ActionAccessOwner
 {
     Q_OBJECT
 public:
+    enum Role
+    {
+        RoleOperator = 0,
+        RoleEngineer = 1,
+        RoleAdministrator = 2
+    };
+
     explicit DemoWindow(const QString& projectDir, QWidget* parent = nullptr);
 
     // Shows a stored filter in the text rule list, as a host restoring an
     // operator's filter does.
     void showInitialFilter();
+    // Selects the page whose object name is name ("filters", "colours").
+    bool showPage(const QString& name);
+    void setRole(Role role);
+    static bool roleFromName(const QString& name, Role& role);
 
 private slots:
     void filterEdited();
     void matchCaseToggled(bool matchCase);
+    void roleChosen(QAction* action);
+    void fillFilterMenu();
 
 private:
-    QWidget* createFilterArea();
+    QWidget* createToolBarArea();
+    QWidget* createFilterPage();
     QWidget* createLogView();
+    void createMenus();
 
     QString m_projectDir;
     QSharedPointer<MsgLoggerModel> m_log;
     WildcardConfig m_wildcardConfig;
+    QTabWidget* m_pages = nullptr;
     DemoTextRuleFilter* m_textFilter = nullptr;
     QCheckBox* m_matchCase = nullptr;
     QPlainTextEdit* m_filterText = nullptr;
+    QMenu* m_filterMenu = nullptr;
+    QActionGroup* m_roles = nullptr;
 };

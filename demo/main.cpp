@@ -43,22 +43,42 @@ int main(int argc, char* argv[])
     const QCommandLineOption screenshotOption(QStringLiteral("screenshot"),
                                               QStringLiteral("Write the window as PNG to FILE and exit."),
                                               QStringLiteral("FILE"));
+    const QCommandLineOption pageOption(QStringLiteral("page"),
+                                        QStringLiteral("The page shown first: filters or colours."),
+                                        QStringLiteral("NAME"), QStringLiteral("filters"));
+    const QCommandLineOption roleOption(QStringLiteral("role"),
+                                        QStringLiteral("The operator's role: operator, engineer or administrator."),
+                                        QStringLiteral("ROLE"), QStringLiteral("operator"));
     parser.addOption(projectOption);
     parser.addOption(screenshotOption);
+    parser.addOption(pageOption);
+    parser.addOption(roleOption);
     parser.process(app);
+
+    DemoWindow::Role role = DemoWindow::RoleOperator;
+    if (!DemoWindow::roleFromName(parser.value(roleOption), role)) {
+        QTextStream(stderr) << "qvas-demo: unknown role " << parser.value(roleOption) << Qt::endl;
+        return 2;
+    }
 
     const QString projectDir = QDir(parser.value(projectOption)).absolutePath();
     // The platform's path list: the demo project is the one project path.
     Resources::pathes_.setPathes({projectDir});
 
     DemoWindow window(projectDir);
+    window.setRole(role);
+    if (!window.showPage(parser.value(pageOption))) {
+        QTextStream(stderr) << "qvas-demo: unknown page " << parser.value(pageOption) << Qt::endl;
+        return 2;
+    }
     window.show();
     window.showInitialFilter();
 
     if (parser.isSet(screenshotOption)) {
         const QString file = parser.value(screenshotOption);
         int rc = 0;
-        QTimer::singleShot(200, &window, [&]() {
+        // Long enough for a few blink ticks to have coloured the swatches.
+        QTimer::singleShot(600, &window, [&]() {
             rc = writeScreenshot(&window, file) ? 0 : 1;
             app.quit();
         });
