@@ -2,6 +2,7 @@
 
 #include "MsgLoggerModel.h"
 
+#include <QDateTime>
 #include <QLoggingCategory>
 
 // Off by default; QT_LOGGING_RULES="qvas.log.debug=true" echoes every
@@ -22,7 +23,13 @@ MsgLoggingProducer::~MsgLoggingProducer() = default;
 
 bool MsgLoggingProducer::isLogged(MsgLoggerEnums::LogSeverity severity) const
 {
-    return severity >= m_logSettings->threshold;
+    if (m_logSettings->sinks.isEmpty())
+        return severity >= m_logSettings->threshold;
+    for (const QSharedPointer<MsgLoggingSettings>& sink : qAsConst(m_logSettings->sinks)) {
+        if (severity >= sink->threshold)
+            return true;
+    }
+    return false;
 }
 
 bool MsgLoggingProducer::isLogged(int severity) const
@@ -32,38 +39,58 @@ bool MsgLoggingProducer::isLogged(int severity) const
 
 MsgLoggerEnums::LogSeverity MsgLoggingProducer::getLogThreshold() const
 {
-    return m_logSettings->threshold;
+    return m_logSettings->primary().threshold;
 }
 
 void MsgLoggingProducer::setLogThreshold(MsgLoggerEnums::LogSeverity threshold)
 {
-    m_logSettings->threshold = threshold;
+    m_logSettings->primary().threshold = threshold;
 }
 
 int MsgLoggingProducer::getLogFunc() const
 {
-    return m_logSettings->logFunc;
+    return m_logSettings->primary().logFunc;
 }
 
 void MsgLoggingProducer::setLogFunc(int mode)
 {
-    m_logSettings->logFunc = mode;
+    m_logSettings->primary().logFunc = mode;
 }
 
 QSharedPointer<MsgLoggerModel> MsgLoggingProducer::getLogBuffer() const
 {
-    return m_logSettings->buffer;
+    return m_logSettings->primary().buffer;
 }
 
 void MsgLoggingProducer::setLogBuffer(const QSharedPointer<MsgLoggerModel>& buffer)
 {
-    m_logSettings->buffer = buffer;
+    m_logSettings->primary().buffer = buffer;
 }
 
 void MsgLoggingProducer::deliverLogMessage(MsgLoggerEnums::LogSeverity severity, const QString& text) const
 {
-    if (m_logSettings->buffer)
-        m_logSettings->buffer->addMessage(severity, text);
+    const MsgLoggingSettings& settings = *m_logSettings;
+    const QString line = settings.addTime
+        ? QDateTime::currentDateTime().toString(QStringLiteral("hh:mm:ss.zzz ")) + text
+        : text;
+    if (settings.sinks.isEmpty()) {
+        if (settings.buffer)
+            settings.buffer->addMessage(severity, line);
+    } else {
+        // A buffer shared by several sinks gets the message once.
+        QList<MsgLoggerModel*> delivered;
+        for (const QSharedPointer<MsgLoggingSettings>& sink : settings.sinks) {
+            if (severity < sink->threshold || !sink->buffer || delivered.contains(sink->buffer.data()))
+                continue;
+            delivered.append(sink->buffer.data());
+            sink->buffer->addMessage(severity, line);
+        }
+    }
+    echoLogMessage(severity, line);
+}
+
+void MsgLoggingProducer::echoLogMessage(MsgLoggerEnums::LogSeverity severity, const QString& text)
+{
     qCDebug(lcQvasLog).noquote() << MsgLoggerEnums::severityName(severity) << text;
 }
 

@@ -1,0 +1,3 @@
+#include "DoneCB.h"
+
+DoneCB::~DoneCB() = default;

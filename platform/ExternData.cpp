@@ -1,0 +1,3 @@
+#include "ExternData.h"
+
+ExternData::~ExternData() = default;
