@@ -1,0 +1,147 @@
+#include "ScriptValues.h"
+
+#include <TimeVar.h>
+#include <WildcardConfig.h>
+#include <converter.h>
+
+#include <QtTest>
+
+#include <memory>
+
+class tst_ScriptValues : public QObject
+{
+    Q_OBJECT
+private slots:
+    void copiesAreDeepAndIndependent();
+    void mappingKeysCompareByValue();
+    void textYesNo_data();
+    void textYesNo();
+    void convertsBothWays();
+    void refusesValuesWithoutScriptType();
+    void getMapValueMessages_data();
+    void getMapValueMessages();
+};
+
+void tst_ScriptValues::copiesAreDeepAndIndependent()
+{
+    std::unique_ptr<MappingVar> original(
+        mapping({{text("list"), texts({"a", "b"})}, {text("inner"), mixed(mapping({{integer(1), text("x")}}))}}));
+    std::unique_ptr<Variable> copy(original->clone());
+    QVERIFY(copy->isEqual(*original));
+    original->setAt(text("list"), texts({"changed"}));
+    QVERIFY(!copy->isEqual(*original));
+    const auto* copiedList = static_cast<const DynVar*>(static_cast<MappingVar*>(copy.get())->getAt(TextVar("list")));
+    QCOMPARE(copiedList->getNumberOfItems(), 2);
+    QCOMPARE(static_cast<const TextVar*>(copiedList->getAt(1))->toQString(), QStringLiteral("b"));
+
+    DynVar list;
+    list.append(text("one"));
+    DynVar assigned;
+    assigned = list;
+    list.append(text("two"));
+    QCOMPARE(assigned.getNumberOfItems(), 1);
+    QVERIFY(!list.append(nullptr));
+}
+
+void tst_ScriptValues::mappingKeysCompareByValue()
+{
+    MappingVar map;
+    QVERIFY(map.setAt(text("k"), integer(1)));
+    QVERIFY(map.setAt(integer(7), text("seven")));
+    QVERIFY(map.setAt(text("k"), integer(2)));  // replaces
+    QCOMPARE(map.getNumberOfItems(), 2);
+    QCOMPARE(static_cast<const IntegerVar*>(map.getAt(TextVar("k")))->getValue(), 2);
+    QVERIFY(map.getAt(IntegerVar(7)));
+    QVERIFY(!map.getAt(TextVar("7")));  // a text key is not the number key
+    QVERIFY(!map.setAt(nullptr, integer(1)));
+}
+
+void tst_ScriptValues::textYesNo_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("blank") << "  " << false;
+    QTest::newRow("zero") << "0" << false;
+    QTest::newRow("FALSE") << "FALSE" << false;
+    QTest::newRow("no") << "no" << false;
+    QTest::newRow("menu text") << "[{\"type\":\"push\"}]" << true;
+    QTest::newRow("one") << "1" << true;
+}
+
+void tst_ScriptValues::textYesNo()
+{
+    QFETCH(QString, value);
+    QFETCH(bool, yes);
+    QCOMPARE(TextVar(value).isTrue(), yes);
+}
+
+void tst_ScriptValues::convertsBothWays()
+{
+    WildcardConfig producer;
+    QVariantMap map;
+    map.insert(QStringLiteral("texts"), QStringList{"x", "y"});
+    map.insert(QStringLiteral("number"), 42);
+    map.insert(QStringLiteral("flag"), true);
+    map.insert(QStringLiteral("when"), QDateTime(QDate(2026, 12, 6), QTime(1, 2, 3), Qt::UTC));
+    const QList<QVariant> args{QStringLiteral("ALERT_TEXT"), QVariantList{1, QStringLiteral("two")}, map};
+
+    std::unique_ptr<Variable> converted(converter::nativeToCtrlArguments(&producer, args));
+    QVERIFY(converted);
+    QCOMPARE(converted->isA(), DYN_VAR);
+    QCOMPARE(static_cast<DynVar*>(converted.get())->getNumberOfItems(), 3);
+
+    QVariantMap expectedMap = map;
+    expectedMap.insert(QStringLiteral("texts"), QVariantList{"x", "y"});
+    expectedMap.insert(QStringLiteral("flag"), 1);
+    const QVariant back = converter::anyVariableToVariant(&producer, converted.get());
+    QCOMPARE(back, QVariant(QVariantList{QStringLiteral("ALERT_TEXT"), QVariantList{1, QStringLiteral("two")},
+                                         expectedMap}));
+
+    std::unique_ptr<Variable> wrapped(new AnyTypeVar(mixed(text("inside"))));
+    QCOMPARE(converter::anyVariableToVariant(&producer, wrapped.get()), QVariant(QStringLiteral("inside")));
+}
+
+void tst_ScriptValues::refusesValuesWithoutScriptType()
+{
+    WildcardConfig producer;
+    producer.setLogThreshold(MsgLoggerEnums::LogTrace);
+    QVERIFY(!converter::nativeToCtrlArguments(&producer, {QStringLiteral("ok"), QVariant(QSize(1, 2))}));
+    QVERIFY(!converter::nativeToCtrlArguments(&producer, {QVariant()}));
+    QVERIFY(!converter::nativeToCtrlArguments(&producer, {QVariant(qlonglong(1) << 40)}));
+}
+
+void tst_ScriptValues::getMapValueMessages_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QString>("errText");
+    QTest::newRow("present") << "type" << int(INTEGER_VAR) << true << "";
+    QTest::newRow("inside a mixed value") << "wrapped" << int(DYN_VAR) << true << "";
+    QTest::newRow("missing") << "map" << int(MAPPING_VAR) << false << "mapping doesn't contain key 'map'";
+    QTest::newRow("wrong type") << "type" << int(TEXT_VAR) << false
+                                << "mapping value for key 'type' has a type int, expected type string";
+    QTest::newRow("mixed of the wrong type") << "wrapped" << int(INTEGER_VAR) << false
+                                             << "mapping value for key 'wrapped' has a type dyn_anytype, expected "
+                                                "type int";
+}
+
+void tst_ScriptValues::getMapValueMessages()
+{
+    QFETCH(QString, key);
+    QFETCH(int, expected);
+    QFETCH(bool, found);
+    QFETCH(QString, errText);
+    std::unique_ptr<MappingVar> map(
+        mapping({{text("type"), integer(1)}, {text("wrapped"), mixed(texts({"a"}))}}));
+    QString err;
+    const Variable* value = converter::getMapValue(*map, key, VariableType(expected), err);
+    QCOMPARE(value != nullptr, found);
+    QCOMPARE(err, errText);
+    if (value)
+        QCOMPARE(int(value->isA()), expected);
+}
+
+QTEST_GUILESS_MAIN(tst_ScriptValues)
+#include "tst_ScriptValues.moc"
