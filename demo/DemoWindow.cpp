@@ -1,10 +1,14 @@
 #include "DemoWindow.h"
 
 #include "DemoColorView.h"
+#include "DemoCompletionProbe.h"
 #include "DemoTextRuleFilter.h"
 
 #include <access/EwoActions.h>
 #include <colors/ColorEngine.h>
+#include <patterns/CompletionSource.h>
+
+#include <Controller.h>
 
 #include <MsgLoggerModel.h>
 #include <MsgLoggingMessage.h>
@@ -67,6 +71,7 @@ QVector<RoleRight> rightsOf(DemoWindow::Role role)
 DemoWindow::DemoWindow(const QString& projectDir, QWidget* parent)
     : QMainWindow(parent)
     , m_projectDir(projectDir)
+    , m_completionLibrary(m_alarms)
     , m_log(new MsgLoggerModel)
     , m_wildcardConfig(this)
 {
@@ -79,6 +84,7 @@ DemoWindow::DemoWindow(const QString& projectDir, QWidget* parent)
     auto* colours = new DemoColorView(ColorEngine::getInstance(this), m_pages);
     colours->setObjectName(QStringLiteral("colours"));
     m_pages->addTab(colours, tr("Colours"));
+    m_pages->addTab(createCompletionPage(), tr("Completions"));
 
     auto* top = new QWidget;
     auto* topLayout = new QVBoxLayout(top);
@@ -142,6 +148,19 @@ QWidget* DemoWindow::createFilterPage()
     connect(m_textFilter, SIGNAL(filterChanged()), this, SLOT(filterEdited()));
     connect(m_matchCase, SIGNAL(toggled(bool)), this, SLOT(matchCaseToggled(bool)));
     return box;
+}
+
+QWidget* DemoWindow::createCompletionPage()
+{
+    // The platform runtime the host runs in provides the script library.
+    if (Controller::thisPtr)
+        m_completionLibrary.registerWith(*Controller::thisPtr);
+    const QSharedPointer<CompletionSource> source =
+        CompletionSource::getInstance(this, DemoCompletionLibrary::configuration());
+    auto* probe = new DemoCompletionProbe(source, {QStringLiteral("Plant1"), QStringLiteral("Lab")}, nullptr);
+    probe->setObjectName(QStringLiteral("completions"));
+    probe->request();
+    return probe;
 }
 
 QWidget* DemoWindow::createLogView()

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "DemoAlarmData.h"
+#include "DemoCompletionLibrary.h"
+
 #include <access/ActionAccessOwner.h>
 
 #include <MsgLoggingProducer.h>
@@ -35,7 +38,7 @@ public:
     // Shows a stored filter in the text rule list, as a host restoring an
     // operator's filter does.
     void showInitialFilter();
-    // Selects the page whose object name is name ("filters", "colours").
+    // Selects the page whose object name is name ("filters", "colours", "completions").
     bool showPage(const QString& name);
     void setRole(Role role);
     static bool roleFromName(const QString& name, Role& role);
@@ -50,9 +53,12 @@ private:
     QWidget* createToolBarArea();
     QWidget* createFilterPage();
     QWidget* createLogView();
+    QWidget* createCompletionPage();
     void createMenus();
 
     QString m_projectDir;
+    DemoAlarmData m_alarms;
+    DemoCompletionLibrary m_completionLibrary;
     QSharedPointer<MsgLoggerModel> m_log;
     WildcardConfig m_wildcardConfig;
     QTabWidget* m_pages = nullptr;

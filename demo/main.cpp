@@ -1,5 +1,6 @@
 #include "DemoWindow.h"
 
+#include <Controller.h>
 #include <Resources.h>
 
 #include <QApplication>
@@ -44,7 +45,7 @@ int main(int argc, char* argv[])
                                               QStringLiteral("Write the window as PNG to FILE and exit."),
                                               QStringLiteral("FILE"));
     const QCommandLineOption pageOption(QStringLiteral("page"),
-                                        QStringLiteral("The page shown first: filters or colours."),
+                                        QStringLiteral("The page shown first: filters, colours or completions."),
                                         QStringLiteral("NAME"), QStringLiteral("filters"));
     const QCommandLineOption roleOption(QStringLiteral("role"),
                                         QStringLiteral("The operator's role: operator, engineer or administrator."),
@@ -65,6 +66,8 @@ int main(int argc, char* argv[])
     // The platform's path list: the demo project is the one project path.
     Resources::pathes_.setPathes({projectDir});
 
+    // The platform's script controller, in which the demo's script libraries run.
+    Controller controller;
     DemoWindow window(projectDir);
     window.setRole(role);
     if (!window.showPage(parser.value(pageOption))) {
