@@ -17,4 +17,34 @@ public:
         ValueSourceDpeConfig = 2   // a configuration attribute of that element
     };
     Q_ENUM(ValueSource)
+
+    // Where the alarms of a screen come from. The archive mode of a screen
+    // is the value its configuration names (normally SourceModeArchive).
+    enum SourceMode
+    {
+        SourceModeNone = 0,
+        SourceModeOnline = 1,
+        SourceModeArchive = 2
+    };
+    Q_ENUM(SourceMode)
+
+    // The state of the alarm source, as the host reports it.
+    enum SourceState
+    {
+        SourceStateError = 0,
+        SourceStateIdle = 1,
+        SourceStateConnecting = 2,
+        SourceStateWaiting = 3,
+        SourceStateOnline = 4,
+        SourceStateQueryStarted = 5,
+        SourceStateQueryReading = 6,
+        SourceStateQueryDone = 7,
+        SourceStateQueryFailed = 8,
+        SourceStateQueryAborted = 9
+    };
+    Q_ENUM(SourceState)
+
+    // The name of a state shown to the operator; "State N" for values
+    // without a name.
+    static QString getSourceStateVisibleName(SourceState state);
 };

@@ -27,3 +27,14 @@ QString FilterRuleContainer::toString() const
         parts << QLatin1Char('{') + set.toString() + QLatin1Char('}');
     return parts.join(QLatin1Char(' '));
 }
+
+bool FilterRuleContainer::isEqual(const FilterRuleContainer& other) const
+{
+    if (m_matchCase != other.m_matchCase || m_ruleSets.size() != other.m_ruleSets.size())
+        return false;
+    for (int i = 0; i < m_ruleSets.size(); ++i) {
+        if (!m_ruleSets.at(i).isEqual(other.m_ruleSets.at(i)))
+            return false;
+    }
+    return true;
+}

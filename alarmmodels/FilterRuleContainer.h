@@ -18,6 +18,7 @@ public:
     // True when no set holds a filter.
     bool isEmpty() const;
     QString toString() const;
+    bool isEqual(const FilterRuleContainer& other) const;
 
 private:
     WildcardConfig m_wildcardConfig;

@@ -22,6 +22,8 @@ public:
     bool isMatchCase() const { return m_matchCase; }
     bool isEmpty() const { return m_filters.isEmpty(); }
     QString toString() const;
+    // Same include flag, match case and equal filters in the same order.
+    bool isEqual(const FilterRuleSet& other) const;
 
 private:
     WildcardConfig m_wildcardConfig;

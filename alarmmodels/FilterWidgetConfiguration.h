@@ -16,4 +16,9 @@ public:
     QString slaveFunction;
     // Property name to its fixed completion strings.
     QMap<QString, QStringList> fixedCompletions;
+    // The source-and-filters panel: a plug-in by name (empty: the built-in
+    // panel), none at all, and whether it has a source control.
+    QString panelPlugin;
+    bool noPanel = false;
+    bool sourceControl = true;
 };

@@ -21,3 +21,8 @@ QString ValueFilter::propertyText() const
 {
     return m_valueId + QLatin1Char('@') + QString::number(int(m_source));
 }
+
+bool ValueFilter::isSameProperty(const ValueFilter& other) const
+{
+    return m_valueId == other.m_valueId && m_source == other.m_source && m_matchCase == other.m_matchCase;
+}

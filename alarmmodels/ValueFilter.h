@@ -27,10 +27,14 @@ public:
     virtual bool isEmpty() const = 0;
     // A readable description for logs and displays.
     virtual QString toString() const = 0;
+    // Same kind, property, source, match case and rules.
+    virtual bool isEqual(const ValueFilter& other) const = 0;
 
 protected:
     // "valueId@source", the start of every kind's toString().
     QString propertyText() const;
+    // Property, source and match case equal; kinds add their rules.
+    bool isSameProperty(const ValueFilter& other) const;
 
 private:
     WildcardConfig m_wildcardConfig;

@@ -48,3 +48,9 @@ QString ValueFilterText::toString() const
     return QStringLiteral("text ") + propertyText() + QStringLiteral(": ")
         + parts.join(QStringLiteral(" | "));
 }
+
+bool ValueFilterText::isEqual(const ValueFilter& other) const
+{
+    const auto* text = dynamic_cast<const ValueFilterText*>(&other);
+    return text && isSameProperty(other) && text->m_items == m_items;
+}

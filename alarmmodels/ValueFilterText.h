@@ -21,6 +21,7 @@ public:
 
     bool isEmpty() const override;
     QString toString() const override;
+    bool isEqual(const ValueFilter& other) const override;
 
 private:
     QList<ValueFilterTextItem> m_items;

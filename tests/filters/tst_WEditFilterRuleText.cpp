@@ -23,6 +23,7 @@ public:
     using ValueFilter::ValueFilter;
     bool isEmpty() const override { return false; }
     QString toString() const override { return QStringLiteral("other"); }
+    bool isEqual(const ValueFilter& other) const override { return &other == this; }
 };
 
 QTableWidget* tableOf(QWidget& w)
