@@ -1,5 +1,7 @@
 #include "SourceAndFilter.h"
 
+SourceAndFilter::SourceAndFilter() = default;
+
 SourceAndFilter::SourceAndFilter(const MsgLoggingProducer* logParent, const QString& name)
     : MsgLoggingProducer(logParent)
     , m_timeRange(logParent)

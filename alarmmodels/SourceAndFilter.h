@@ -6,6 +6,7 @@
 #include "TimeRange.h"
 #include "alarmmodels_export.h"
 
+#include <QMetaType>
 #include <QSharedPointer>
 #include <QStringList>
 
@@ -16,6 +17,8 @@
 class ALARMMODELS_EXPORT SourceAndFilter : public MsgLoggingProducer
 {
 public:
+    // An empty filter with log settings of its own.
+    SourceAndFilter();
     SourceAndFilter(const MsgLoggingProducer* logParent, const QString& name);
     // Takes ownership of container, which is also the log parent.
     SourceAndFilter(FilterRuleContainer* container, const QString& name);
@@ -55,3 +58,5 @@ private:
     QSharedPointer<FilterRuleContainer> m_container;
     QString m_name;
 };
+
+Q_DECLARE_METATYPE(SourceAndFilter)

@@ -73,3 +73,5 @@ private:
     bool m_frozen = false;
     QDateTime m_frozenAt;
 };
+
+Q_DECLARE_METATYPE(TimeRange)
