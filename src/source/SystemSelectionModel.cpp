@@ -69,8 +69,12 @@ QVariant SystemSelectionModel::data(const QModelIndex& index, int role) const
     return QVariant();
 }
 
-Qt::ItemFlags SystemSelectionModel::flags(const QModelIndex& /*index*/) const
+Qt::ItemFlags SystemSelectionModel::flags(const QModelIndex& index) const
 {
+    // Every cell, empty ones included; the invalid root index has none, as
+    // views and proxies expect of a table model.
+    if (!index.isValid())
+        return Qt::NoItemFlags;
     return Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled;
 }
 
