@@ -1,5 +1,6 @@
 #include "DemoWindow.h"
 
+#include "DemoArchiveQuery.h"
 #include "DemoColorView.h"
 #include "DemoCompletionProbe.h"
 #include "DemoTextRuleFilter.h"
@@ -7,11 +8,13 @@
 #include <access/EwoActions.h>
 #include <colors/ColorEngine.h>
 #include <patterns/CompletionSource.h>
+#include <source/SourceUiLong.h>
 
 #include <Controller.h>
 
 #include <MsgLoggerModel.h>
 #include <MsgLoggingMessage.h>
+#include <SysOracleArchive.h>
 #include <ValueFilterText.h>
 
 #include <QActionGroup>
@@ -26,6 +29,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QStandardItemModel>
+#include <QToolButton>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTextStream>
@@ -68,18 +73,24 @@ QVector<RoleRight> rightsOf(DemoWindow::Role role)
 
 } // namespace
 
-DemoWindow::DemoWindow(const QString& projectDir, QWidget* parent)
+DemoWindow::DemoWindow(const QString& projectDir, const AlarmScreenConfiguration& config, QWidget* parent)
     : QMainWindow(parent)
+    , MsgLoggingProducer(&config)
     , m_projectDir(projectDir)
     , m_completionLibrary(m_alarms)
     , m_log(new MsgLoggerModel)
-    , m_wildcardConfig(this)
+    , m_config(config)
+    , m_wildcardConfig(config.getWildcardConfig())
 {
+    // The configuration's log settings, with the demo's log view as buffer.
     setLogBuffer(m_log);
-    setLogThreshold(MsgLoggerEnums::LogInfo);
     setWindowTitle(tr("qvas demo: alarm screen"));
 
+    // The archive knows the simulated systems and one that is gone from the plant.
+    SysOracleArchive::getInstance()->setSystems(m_alarms.systems() << QStringLiteral("Plant0"));
+
     m_pages = new QTabWidget;
+    m_pages->addTab(createAlarmTable(), tr("Alarms"));
     m_pages->addTab(createFilterPage(), tr("Filters"));
     auto* colours = new DemoColorView(ColorEngine::getInstance(this), m_pages);
     colours->setObjectName(QStringLiteral("colours"));
@@ -90,6 +101,7 @@ DemoWindow::DemoWindow(const QString& projectDir, QWidget* parent)
     auto* topLayout = new QVBoxLayout(top);
     topLayout->setContentsMargins(0, 0, 0, 0);
     topLayout->addWidget(createToolBarArea());
+    topLayout->addWidget(createSourceControl());
     topLayout->addWidget(m_pages);
 
     auto* splitter = new QSplitter(Qt::Vertical);
@@ -100,33 +112,102 @@ DemoWindow::DemoWindow(const QString& projectDir, QWidget* parent)
     setCentralWidget(splitter);
     createMenus();
     setRole(RoleOperator);
-    resize(820, 620);
+    // While the source control shows a change the operator has not applied.
+    connect(m_sourceUi, SIGNAL(changed()), this, SLOT(sourceChanged()));
+    resize(900, 680);
 }
 
 QWidget* DemoWindow::createToolBarArea()
 {
     auto* bar = new QWidget;
     auto* layout = new QHBoxLayout(bar);
-    auto* source = new QComboBox;
-    source->addItems({tr("Live alarms"), tr("History")});
-    source->setToolTip(tr("Source mode (switchSourceMode)"));
     auto* ackSelected = new QPushButton(tr("Acknowledge selected"));
     auto* ackAll = new QPushButton(tr("Acknowledge all"));
     auto* settings = new QPushButton(tr("Settings..."));
     auto* adminSettings = new QPushButton(tr("Admin settings..."));
-    layout->addWidget(new QLabel(tr("Source:")));
-    layout->addWidget(source);
+    layout->addWidget(new QLabel(tr("Operator actions:")));
     layout->addStretch(1);
     for (QWidget* w : {static_cast<QWidget*>(ackSelected), static_cast<QWidget*>(ackAll),
                        static_cast<QWidget*>(settings), static_cast<QWidget*>(adminSettings)})
         layout->addWidget(w);
 
-    registerActionControl(EwoActions::SwitchSourceMode, source);
     registerActionControl(EwoActions::AckSelected, ackSelected);
     registerActionControl(EwoActions::AckAll, ackAll);
     registerActionControl(EwoActions::Settings, settings);
     registerActionControl(EwoActions::AdminSettings, adminSettings);
     return bar;
+}
+
+QWidget* DemoWindow::createSourceControl()
+{
+    m_sourceUi = new SourceUiLong(m_config, this);
+    m_sourceUi->setMayApplySettings(true);
+    if (m_config.getAlarmSourceConfiguration().archiveTimesInUtc)
+        m_sourceUi->setTimeSpec(Qt::UTC);
+    m_sourceUi->connectedSystemsChanged(m_alarms.systems());
+    m_sourceUi->displaySourceState(Constants::SourceStateOnline);
+    m_query = new DemoArchiveQuery(m_sourceUi, this);
+    connect(m_sourceUi, SIGNAL(apply()), this, SLOT(applySource()));
+    connect(m_sourceUi, SIGNAL(abortQuery()), m_query, SLOT(abort()));
+    // One registry for the whole screen: the source control's own rights
+    // and controls are merged into the window's.
+    m_sourceUi->setActionAccess(getActionAccess());
+    return m_sourceUi;
+}
+
+QWidget* DemoWindow::createAlarmTable()
+{
+    auto* model = new QStandardItemModel(0, 4, this);
+    model->setHorizontalHeaderLabels({tr("System"), tr("Datapoint"), tr("Alarm text"), tr("Priority")});
+    for (const DemoAlarmData::Alarm& alarm : m_alarms.alarms()) {
+        model->appendRow({new QStandardItem(alarm.system), new QStandardItem(alarm.dpe),
+                          new QStandardItem(alarm.text), new QStandardItem(QString::number(alarm.priority))});
+    }
+    auto* view = new QTableView;
+    view->setObjectName(QStringLiteral("alarms"));
+    view->setModel(model);
+    view->horizontalHeader()->setStretchLastSection(true);
+    view->verticalHeader()->hide();
+    view->resizeColumnsToContents();
+    return view;
+}
+
+void DemoWindow::applySource()
+{
+    SourceAndFilter filter(this, QStringLiteral("applied"));
+    m_sourceUi->addToFilter(filter);
+    QTextStream(stdout) << "apply: " << filter.toString() << Qt::endl;
+    MSG_LOG(this, MsgLoggerEnums::LogInfo) << "apply: " << filter.toString();
+    if (filter.getSourceMode() == m_sourceUi->getArchiveMode()) {
+        // The simulated archive holds about 40 alarms a system and day.
+        const unsigned int total = unsigned(filter.getSystems().size()) * 1200u;
+        m_query->start(total, total / 7);
+    } else {
+        m_query->abort();
+        m_sourceUi->displaySourceState(Constants::SourceStateOnline);
+    }
+    m_sourceUi->compareWithFilter(filter, true);
+    m_sourceUi->displayFilterModified(true);
+}
+
+void DemoWindow::showHistory()
+{
+    if (auto* combo = m_sourceUi->findChild<QComboBox*>(QStringLiteral("comboBoxSourceMode"))) {
+        combo->setCurrentIndex(1);
+        QMetaObject::invokeMethod(combo, "activated", Q_ARG(int, 1));
+    }
+}
+
+bool DemoWindow::openSourcePopup(const QString& name)
+{
+    const QString button = name == QLatin1String("systems") ? QStringLiteral("buttonSystems")
+                         : name == QLatin1String("timerange") ? QStringLiteral("buttonTimeRange")
+                                                              : QString();
+    auto* anchor = button.isEmpty() ? nullptr : m_sourceUi->findChild<QToolButton*>(button);
+    if (!anchor)
+        return false;
+    anchor->click();
+    return true;
 }
 
 QWidget* DemoWindow::createFilterPage()
@@ -156,7 +237,7 @@ QWidget* DemoWindow::createCompletionPage()
     if (Controller::thisPtr)
         m_completionLibrary.registerWith(*Controller::thisPtr);
     const QSharedPointer<CompletionSource> source =
-        CompletionSource::getInstance(this, DemoCompletionLibrary::configuration());
+        CompletionSource::getInstance(this, m_config.getFilterWidgetConfiguration());
     auto* probe = new DemoCompletionProbe(source, {QStringLiteral("Plant1"), QStringLiteral("Lab")}, nullptr);
     probe->setObjectName(QStringLiteral("completions"));
     probe->request();
@@ -221,6 +302,11 @@ void DemoWindow::setRole(Role role)
         m_roles->actions().at(role)->setChecked(true);
     fillFilterMenu();
     MSG_LOG(this, MsgLoggerEnums::LogInfo) << "rights of role " << int(role) << " applied";
+}
+
+void DemoWindow::sourceChanged()
+{
+    m_sourceUi->displayFilterModified(false);
 }
 
 void DemoWindow::roleChosen(QAction* action)

@@ -5,13 +5,16 @@
 
 #include <access/ActionAccessOwner.h>
 
+#include <AlarmScreenConfiguration.h>
 #include <MsgLoggingProducer.h>
 #include <WildcardConfig.h>
 
 #include <QMainWindow>
 #include <QSharedPointer>
 
+class DemoArchiveQuery;
 class DemoTextRuleFilter;
+class SourceUiLong;
 class MsgLoggerModel;
 class QActionGroup;
 class QCheckBox;
@@ -33,17 +36,25 @@ public:
         RoleAdministrator = 2
     };
 
-    explicit DemoWindow(const QString& projectDir, QWidget* parent = nullptr);
+    DemoWindow(const QString& projectDir, const AlarmScreenConfiguration& config, QWidget* parent = nullptr);
 
     // Shows a stored filter in the text rule list, as a host restoring an
     // operator's filter does.
     void showInitialFilter();
-    // Selects the page whose object name is name ("filters", "colours", "completions").
+    // Switches the source control to history (as the operator does).
+    void showHistory();
+    // Applies the source control's current source, as its Apply button does.
+    void applySourceNow() { applySource(); }
+    // Opens the source control's "systems" or "timerange" popup.
+    bool openSourcePopup(const QString& name);
+    // Selects the page whose object name is name ("alarms", "filters", "colours", "completions").
     bool showPage(const QString& name);
     void setRole(Role role);
     static bool roleFromName(const QString& name, Role& role);
 
 private slots:
+    void applySource();
+    void sourceChanged();
     void filterEdited();
     void matchCaseToggled(bool matchCase);
     void roleChosen(QAction* action);
@@ -51,6 +62,8 @@ private slots:
 
 private:
     QWidget* createToolBarArea();
+    QWidget* createSourceControl();
+    QWidget* createAlarmTable();
     QWidget* createFilterPage();
     QWidget* createLogView();
     QWidget* createCompletionPage();
@@ -60,7 +73,10 @@ private:
     DemoAlarmData m_alarms;
     DemoCompletionLibrary m_completionLibrary;
     QSharedPointer<MsgLoggerModel> m_log;
+    AlarmScreenConfiguration m_config;
     WildcardConfig m_wildcardConfig;
+    SourceUiLong* m_sourceUi = nullptr;
+    DemoArchiveQuery* m_query = nullptr;
     QTabWidget* m_pages = nullptr;
     DemoTextRuleFilter* m_textFilter = nullptr;
     QCheckBox* m_matchCase = nullptr;

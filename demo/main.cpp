@@ -1,12 +1,15 @@
 #include "DemoWindow.h"
 
+#include <AlarmScreenConfiguration.h>
 #include <Controller.h>
+#include <JsonParser.h>
 #include <Resources.h>
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QPixmap>
+#include <QPainter>
 #include <QTextStream>
 #include <QTimer>
 
@@ -18,9 +21,32 @@ QString defaultProjectDir()
     return QStringLiteral(QVAS_DEMO_PROJECT_DIR);
 }
 
+// The window with any popup open over it, composed from their own grabs
+// (a popup is a window of its own).
+QPixmap screenshotOf(QWidget* window)
+{
+    QList<QWidget*> popups;
+    QRect area = window->geometry();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top != window && top->isVisible() && (top->windowFlags() & Qt::Popup) == Qt::Popup) {
+            popups.append(top);
+            area |= top->geometry();
+        }
+    }
+    if (popups.isEmpty())
+        return window->grab();
+    QPixmap shot(area.size());
+    shot.fill(Qt::white);
+    QPainter painter(&shot);
+    painter.drawPixmap(window->geometry().topLeft() - area.topLeft(), window->grab());
+    for (QWidget* popup : popups)
+        painter.drawPixmap(popup->geometry().topLeft() - area.topLeft(), popup->grab());
+    return shot;
+}
+
 bool writeScreenshot(QWidget* window, const QString& file)
 {
-    const QPixmap shot = window->grab();
+    const QPixmap shot = screenshotOf(window);
     if (shot.isNull() || !shot.save(file, "PNG")) {
         QTextStream(stderr) << "qvas-demo: cannot write screenshot " << file << Qt::endl;
         return false;
@@ -45,8 +71,17 @@ int main(int argc, char* argv[])
                                               QStringLiteral("Write the window as PNG to FILE and exit."),
                                               QStringLiteral("FILE"));
     const QCommandLineOption pageOption(QStringLiteral("page"),
-                                        QStringLiteral("The page shown first: filters, colours or completions."),
-                                        QStringLiteral("NAME"), QStringLiteral("filters"));
+                                        QStringLiteral("The page shown first: alarms, filters, colours or completions."),
+                                        QStringLiteral("NAME"), QStringLiteral("alarms"));
+    const QCommandLineOption configOption(QStringLiteral("config"),
+                                          QStringLiteral("The alarm screen configuration (JSON); default "
+                                                         "config/alarmscreen.json in the project folder."),
+                                          QStringLiteral("FILE"));
+    const QCommandLineOption historyOption(QStringLiteral("history"),
+                                           QStringLiteral("Start with the source control in history mode."));
+    const QCommandLineOption popupOption(QStringLiteral("popup"),
+                                         QStringLiteral("Open a source popup: systems or timerange."),
+                                         QStringLiteral("NAME"));
     const QCommandLineOption roleOption(QStringLiteral("role"),
                                         QStringLiteral("The operator's role: operator, engineer or administrator."),
                                         QStringLiteral("ROLE"), QStringLiteral("operator"));
@@ -54,6 +89,16 @@ int main(int argc, char* argv[])
     parser.addOption(screenshotOption);
     parser.addOption(pageOption);
     parser.addOption(roleOption);
+    parser.addOption(configOption);
+    parser.addOption(historyOption);
+    const QCommandLineOption queryOption(QStringLiteral("run-query"),
+                                         QStringLiteral("Apply history mode at start: runs a simulated archive query."));
+    const QCommandLineOption delayOption(QStringLiteral("delay"),
+                                         QStringLiteral("Milliseconds before the screenshot is taken (default 600)."),
+                                         QStringLiteral("MS"), QStringLiteral("600"));
+    parser.addOption(popupOption);
+    parser.addOption(queryOption);
+    parser.addOption(delayOption);
     parser.process(app);
 
     DemoWindow::Role role = DemoWindow::RoleOperator;
@@ -66,9 +111,19 @@ int main(int argc, char* argv[])
     // The platform's path list: the demo project is the one project path.
     Resources::pathes_.setPathes({projectDir});
 
+    const QString configFile = parser.isSet(configOption)
+        ? parser.value(configOption)
+        : projectDir + QStringLiteral("/config/alarmscreen.json");
+    AlarmScreenConfiguration config;
+    QString configError;
+    if (!JsonParser::parseFile(configFile, config, configError)) {
+        QTextStream(stderr) << "qvas-demo: bad configuration: " << configError << Qt::endl;
+        return 1;
+    }
+
     // The platform's script controller, in which the demo's script libraries run.
     Controller controller;
-    DemoWindow window(projectDir);
+    DemoWindow window(projectDir, config);
     window.setRole(role);
     if (!window.showPage(parser.value(pageOption))) {
         QTextStream(stderr) << "qvas-demo: unknown page " << parser.value(pageOption) << Qt::endl;
@@ -76,12 +131,24 @@ int main(int argc, char* argv[])
     }
     window.show();
     window.showInitialFilter();
+    if (parser.isSet(historyOption) || parser.isSet(popupOption) || parser.isSet(queryOption))
+        window.showHistory();
+    if (parser.isSet(queryOption))
+        window.applySourceNow();
+    if (parser.isSet(popupOption)) {
+        // After the window is laid out, so the popup opens below its button.
+        const QString popup = parser.value(popupOption);
+        QTimer::singleShot(100, &window, [&window, popup]() {
+            if (!window.openSourcePopup(popup))
+                QTextStream(stderr) << "qvas-demo: unknown popup " << popup << Qt::endl;
+        });
+    }
 
     if (parser.isSet(screenshotOption)) {
         const QString file = parser.value(screenshotOption);
         int rc = 0;
-        // Long enough for a few blink ticks to have coloured the swatches.
-        QTimer::singleShot(600, &window, [&]() {
+        // By default long enough for a few blink ticks to have coloured the swatches.
+        QTimer::singleShot(parser.value(delayOption).toInt(), &window, [&]() {
             rc = writeScreenshot(&window, file) ? 0 : 1;
             app.quit();
         });

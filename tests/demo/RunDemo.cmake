@@ -1,0 +1,33 @@
+# Runs qvas-demo offscreen: a screenshot of history mode with the system
+# popup open must be written; a broken configuration must stop the demo
+# with a message naming the file and the problem.
+function(run_demo)
+  execute_process(COMMAND ${DEMO} --project ${PROJECT} ${ARGN}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  set(rc "${rc}" PARENT_SCOPE)
+  set(out "${out}" PARENT_SCOPE)
+  set(err "${err}" PARENT_SCOPE)
+endfunction()
+
+file(REMOVE ${WORK_DIR}/shot.png)
+run_demo(--popup systems --screenshot ${WORK_DIR}/shot.png)
+if(NOT rc EQUAL 0 OR NOT EXISTS ${WORK_DIR}/shot.png)
+  message(FATAL_ERROR "demo screenshot failed (${rc}): ${err}")
+endif()
+if(NOT out MATCHES "filter: text ALERT_TEXT@0: W\\*'Pump \\* failure'")
+  message(FATAL_ERROR "demo did not print the restored filter: ${out}")
+endif()
+
+run_demo(--run-query --delay 10 --screenshot ${WORK_DIR}/query.png)
+if(NOT out MATCHES "apply: mode 2, range Last 1 hours, systems \\[Plant1,Plant2,Lab\\]")
+  message(FATAL_ERROR "demo did not apply the archive source: ${out}")
+endif()
+
+file(WRITE ${WORK_DIR}/bad.json "{\"log\": {\"threshold\": \"high\"}}")
+run_demo(--config ${WORK_DIR}/bad.json --screenshot ${WORK_DIR}/never.png)
+if(rc EQUAL 0 OR NOT err MATCHES "bad.json: key 'log.threshold' must be a whole number from 0 to 3")
+  message(FATAL_ERROR "a bad configuration was not refused (${rc}): ${err}")
+endif()
+if(EXISTS ${WORK_DIR}/never.png)
+  message(FATAL_ERROR "the demo ran with a bad configuration")
+endif()
