@@ -37,10 +37,10 @@ QPushButton* buttonOf(QWidget& w, const char* name)
 }
 
 // "pattern|method|exclude;..." into a text filter.
-QSharedPointer<ValueFilterText> textFilter(const WildcardConfig& config, const QString& spec)
+QSharedPointer<ValueFilterText> textFilter(const WildcardConfig& config, const QString& rules)
 {
     QSharedPointer<ValueFilterText> filter(new ValueFilterText(config, kColumn, Constants::ValueSourceAlarm, false));
-    for (const QString& rule : spec.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    for (const QString& rule : rules.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QStringList parts = rule.split(QLatin1Char('|'));
         filter->addItem(parts.at(0), parts.at(1).toInt(), parts.at(2) == QLatin1String("1"));
     }

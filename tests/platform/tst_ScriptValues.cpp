@@ -14,8 +14,6 @@ class tst_ScriptValues : public QObject
 private slots:
     void copiesAreDeepAndIndependent();
     void mappingKeysCompareByValue();
-    void textYesNo_data();
-    void textYesNo();
     void convertsBothWays();
     void refusesValuesWithoutScriptType();
     void getMapValueMessages_data();
@@ -54,26 +52,6 @@ void tst_ScriptValues::mappingKeysCompareByValue()
     QVERIFY(map.getAt(IntegerVar(7)));
     QVERIFY(!map.getAt(TextVar("7")));  // a text key is not the number key
     QVERIFY(!map.setAt(nullptr, integer(1)));
-}
-
-void tst_ScriptValues::textYesNo_data()
-{
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("empty") << "" << false;
-    QTest::newRow("blank") << "  " << false;
-    QTest::newRow("zero") << "0" << false;
-    QTest::newRow("FALSE") << "FALSE" << false;
-    QTest::newRow("no") << "no" << false;
-    QTest::newRow("menu text") << "[{\"type\":\"push\"}]" << true;
-    QTest::newRow("one") << "1" << true;
-}
-
-void tst_ScriptValues::textYesNo()
-{
-    QFETCH(QString, value);
-    QFETCH(bool, yes);
-    QCOMPARE(TextVar(value).isTrue(), yes);
 }
 
 void tst_ScriptValues::convertsBothWays()
