@@ -47,7 +47,7 @@ private slots:
     void nowButtonsInUtc();
     void timeSpecRefreshesWithoutChange();
     void countChangesAreReported();
-    void unknownTypeName();
+    void unexpectedInput();
     void popupPlacement_data();
     void popupPlacement();
 };
@@ -149,7 +149,7 @@ void tst_TimeRangeEditor::countChangesAreReported()
     QCOMPARE(changed.first().at(0).value<TimeRange>().getDescription(), QStringLiteral("Last 5 hours"));
 }
 
-void tst_TimeRangeEditor::unknownTypeName()
+void tst_TimeRangeEditor::unexpectedInput()
 {
     WildcardConfig producer;
     LogCapture log(&producer);
@@ -161,6 +161,11 @@ void tst_TimeRangeEditor::unknownTypeName()
     QCOMPARE(log.entries(), (QStringList{"0|type selected Fortnight",
                                          "3|conversion to enum value (RangeType) failed for string: Fortnight"}));
     QCOMPARE(editor.getTimeRange().getRangeType(), TimeRange::LastHours);
+
+    log.clear();
+    QMetaObject::invokeMethod(&editor, "nowButtonClicked");  // no sender
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(log.entries(), QStringList{"2|nowButtonClicked() from unexpected source: NULL"});
 }
 
 void tst_TimeRangeEditor::popupPlacement_data()
