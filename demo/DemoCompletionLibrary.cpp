@@ -42,18 +42,6 @@ void DemoCompletionLibrary::registerWith(Controller& controller) const
                                 [this](const DynVar& args) { return slave(args); });
 }
 
-FilterWidgetConfiguration DemoCompletionLibrary::configuration()
-{
-    FilterWidgetConfiguration config;
-    config.completionLibrary = QLatin1String(LibraryName);
-    config.masterFunction = QStringLiteral("demoMasterCompletions");
-    config.slaveFunction = QStringLiteral("demoSlaveCompletions");
-    config.fixedCompletions.insert(QStringLiteral("ACK_STATE"),
-                                   {QStringLiteral("acknowledged"), QStringLiteral("unacknowledged"),
-                                    QStringLiteral("not acknowledgeable")});
-    return config;
-}
-
 Variable* DemoCompletionLibrary::master(const DynVar& arguments) const
 {
     const QVariantList args = converter::anyVariableToVariant(nullptr, &arguments).toList();
