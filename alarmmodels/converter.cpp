@@ -131,7 +131,12 @@ QVariant anyVariableToVariant(const MsgLoggingProducer* producer, const Variable
 
 const Variable* getMapValue(const MappingVar& map, const QString& key, VariableType expected, QString& errText)
 {
-    const Variable* value = unwrapMixed(map.getAt(TextVar(key)));
+    return checkValueType(map.getAt(TextVar(key)), key, expected, errText);
+}
+
+const Variable* checkValueType(const Variable* value, const QString& key, VariableType expected, QString& errText)
+{
+    value = unwrapMixed(value);
     if (!value) {
         errText = QStringLiteral("mapping doesn't contain key '%1'").arg(key);
         return nullptr;

@@ -33,6 +33,12 @@ ALARMMODELS_EXPORT QVariant anyVariableToVariant(const MsgLoggingProducer* produ
 ALARMMODELS_EXPORT const Variable* getMapValue(const MappingVar& map, const QString& key, VariableType expected,
                                                QString& errText);
 
+// value (a mixed value unwrapped) when it is there and has the expected
+// type; otherwise null with the errText of getMapValue, key naming where
+// the value was found.
+ALARMMODELS_EXPORT const Variable* checkValueType(const Variable* value, const QString& key, VariableType expected,
+                                                  QString& errText);
+
 // value, or the value it holds when it is a mixed value.
 ALARMMODELS_EXPORT const Variable* unwrapMixed(const Variable* value);
 

@@ -19,6 +19,16 @@ const TextVar* textOf(const Variable* element)
     return element && element->isA() == TEXT_VAR ? static_cast<const TextVar*>(element) : nullptr;
 }
 
+// Appends the text elements of list to target, empty ones only when asked.
+void appendTexts(const DynVar& list, bool keepEmpty, QStringList& target)
+{
+    for (int i = 0; i < list.getNumberOfItems(); ++i) {
+        const TextVar* text = textOf(list.getAt(i));
+        if (text && (keepEmpty || !text->getValue().isEmpty()))
+            target.append(text->toQString());
+    }
+}
+
 } // namespace
 
 FilterCompletions::FilterCompletions(const MsgLoggingProducer* logParent, const QString& property,
@@ -188,12 +198,7 @@ bool FilterCompletions::parseList(const MappingVar& answer, QStringList& target)
     const Variable* value = converter::getMapValue(answer, QStringLiteral("list"), DYN_VAR, errText);
     if (!value)
         return printMapError(errText);
-    const auto* list = static_cast<const DynVar*>(value);
-    for (int i = 0; i < list->getNumberOfItems(); ++i) {
-        const TextVar* text = textOf(list->getAt(i));
-        if (text && !text->getValue().isEmpty())
-            target.append(text->toQString());
-    }
+    appendTexts(*static_cast<const DynVar*>(value), false, target);
     return true;
 }
 
@@ -212,15 +217,13 @@ bool FilterCompletions::parseSysMap(const MappingVar& answer)
             return false;
         }
         const QString system = static_cast<const TextVar*>(key)->toQString();
-        const Variable* texts = converter::getMapValue(*map, system, DYN_VAR, errText);
+        // The value at hand, not a new lookup of its key: that would search
+        // the whole map once per system.
+        const Variable* texts = converter::checkValueType(map->getValue(i), system, DYN_VAR, errText);
         if (!texts)
             return printMapError(errText);
         QStringList completions;
-        const auto* list = static_cast<const DynVar*>(texts);
-        for (int j = 0; j < list->getNumberOfItems(); ++j) {
-            if (const TextVar* text = textOf(list->getAt(j)))
-                completions.append(text->toQString());
-        }
+        appendTexts(*static_cast<const DynVar*>(texts), true, completions);
         m_systemCompletions.insert(system, completions);
     }
     return true;
