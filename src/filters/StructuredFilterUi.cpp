@@ -6,6 +6,15 @@
 #include <MsgLoggingMessage.h>
 #include <WildcardConfig.h>
 
+namespace {
+// A copy of container, null for none.
+QSharedPointer<FilterRuleContainer> copyOf(const QSharedPointer<FilterRuleContainer>& container)
+{
+    return container ? QSharedPointer<FilterRuleContainer>(new FilterRuleContainer(*container))
+                     : QSharedPointer<FilterRuleContainer>();
+}
+} // namespace
+
 StructuredFilterUi::StructuredFilterUi(const AlarmScreenConfiguration& config, QWidget* parent)
     : QWidget(parent)
     , MsgLoggingProducer(&config)
@@ -44,7 +53,7 @@ SourceAndFilter StructuredFilterUi::getDefaultFilter() const
     const QSharedPointer<FilterRuleContainer> container =
         (isUseDefaultFilter() ? m_defaultFilter : m_basicFilter).getRuleContainer();
     if (container)
-        result.setRuleContainer(QSharedPointer<FilterRuleContainer>(new FilterRuleContainer(*container)));
+        result.setRuleContainer(copyOf(container));
     return result;
 }
 
@@ -61,9 +70,7 @@ void StructuredFilterUi::setDefaultFilter(const SourceAndFilter& filter, UserSet
         break;
     case 2: {
         m_useDefaultFilter = true;
-        const QSharedPointer<FilterRuleContainer> container = filter.getRuleContainer();
-        m_defaultFilter.setRuleContainer(container ? QSharedPointer<FilterRuleContainer>(new FilterRuleContainer(*container))
-                                                   : QSharedPointer<FilterRuleContainer>());
+        m_defaultFilter.setRuleContainer(copyOf(filter.getRuleContainer()));
         if (!filter.isFilterEqual(current))
             showDefaultFilter();
         break;

@@ -8,6 +8,14 @@
 
 #include <QStyle>
 
+namespace {
+// States 5 and 6: a query runs; its elapsed time is measured and it can be aborted.
+bool isQueryRunning(Constants::SourceState state)
+{
+    return state == Constants::SourceStateQueryStarted || state == Constants::SourceStateQueryReading;
+}
+} // namespace
+
 SourceUiLong::SourceUiLong(const AlarmScreenConfiguration& config, QWidget* parent)
     : SourceUi(config, parent)
     , ActionAccessUser(new ActionAccess)
@@ -178,7 +186,7 @@ void SourceUiLong::setStateVisibility(Constants::SourceState state)
 {
     if (state >= 10)
         return;
-    const bool running = state == Constants::SourceStateQueryStarted || state == Constants::SourceStateQueryReading;
+    const bool running = isQueryRunning(state);
     const bool labels = state >= Constants::SourceStateQueryStarted;
     ui->buttonAbortQuery->setVisible(running);
     ui->progressBarQuery->setVisible(running);
@@ -206,8 +214,7 @@ void SourceUiLong::displaySourceState(Constants::SourceState state)
         return;
     setStateVisibility(state);
     m_state = state;
-    const bool measured = state == Constants::SourceStateQueryStarted || state == Constants::SourceStateQueryReading;
-    if (!measured)
+    if (!isQueryRunning(state))
         m_queryStartTime = QDateTime();
     else if (!m_queryStartTime.isValid())
         m_queryStartTime = QDateTime::currentDateTime();
