@@ -2,8 +2,8 @@
 // colours of which 1,000 blink, and loading a 10,000-line colour database.
 #include <colors/ColorEngine.h>
 
-#include <Resources.h>
-#include <WildcardConfig.h>
+#include <environment/Resources.h>
+#include <filtervalues/WildcardConfig.h>
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
 #include "DemoCompletionLibrary.h"
 
-#include <Controller.h>
-#include <DynVar.h>
-#include <IntegerVar.h>
-#include <MappingVar.h>
-#include <TextVar.h>
-#include <converter.h>
+#include <scripts/Controller.h>
+#include <variables/DynVar.h>
+#include <variables/IntegerVar.h>
+#include <variables/MappingVar.h>
+#include <variables/TextVar.h>
+#include <scriptbridge/converter.h>
 
 const char* const DemoCompletionLibrary::LibraryName = "qvasDemo/completions.ctl";
 

@@ -10,12 +10,12 @@
 #include <patterns/CompletionSource.h>
 #include <source/SourceUiLong.h>
 
-#include <Controller.h>
+#include <scripts/Controller.h>
 
-#include <MsgLoggerModel.h>
-#include <MsgLoggingMessage.h>
-#include <SysOracleArchive.h>
-#include <ValueFilterText.h>
+#include <logging/MsgLoggerModel.h>
+#include <logging/MsgLoggingMessage.h>
+#include <systems/SysOracleArchive.h>
+#include <filtervalues/ValueFilterText.h>
 
 #include <QActionGroup>
 #include <QCheckBox>

@@ -5,9 +5,9 @@
 
 #include <access/ActionAccessOwner.h>
 
-#include <AlarmScreenConfiguration.h>
-#include <MsgLoggingProducer.h>
-#include <WildcardConfig.h>
+#include <configuration/AlarmScreenConfiguration.h>
+#include <logging/MsgLoggingProducer.h>
+#include <filtervalues/WildcardConfig.h>
 
 #include <QMainWindow>
 #include <QSharedPointer>

@@ -1,9 +1,9 @@
 #include "DemoWindow.h"
 
-#include <AlarmScreenConfiguration.h>
-#include <Controller.h>
-#include <JsonParser.h>
-#include <Resources.h>
+#include <configuration/AlarmScreenConfiguration.h>
+#include <scripts/Controller.h>
+#include <configuration/JsonParser.h>
+#include <environment/Resources.h>
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -3,7 +3,7 @@
 // alias, with a duration that fits its kind of value.
 #include <colors/ColorEngine.h>
 
-#include <WildcardConfig.h>
+#include <filtervalues/WildcardConfig.h>
 
 #include <QString>
 

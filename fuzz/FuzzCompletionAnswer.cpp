@@ -4,13 +4,13 @@
 // empty text.
 #include <patterns/FilterCompletions.h>
 
-#include <AnyTypeVar.h>
-#include <DynVar.h>
-#include <IntegerVar.h>
-#include <MappingVar.h>
-#include <MixedVar.h>
-#include <TextVar.h>
-#include <WildcardConfig.h>
+#include <variables/AnyTypeVar.h>
+#include <variables/DynVar.h>
+#include <variables/IntegerVar.h>
+#include <variables/MappingVar.h>
+#include <variables/MixedVar.h>
+#include <variables/TextVar.h>
+#include <filtervalues/WildcardConfig.h>
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the configuration parser. A refused document
 // must leave the configuration exactly as it was and say why; an accepted
 // one must say nothing.
-#include <AlarmScreenConfiguration.h>
-#include <JsonParser.h>
+#include <configuration/AlarmScreenConfiguration.h>
+#include <configuration/JsonParser.h>
 
 #include <QByteArray>
 #include <QStringList>

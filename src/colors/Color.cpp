@@ -1,6 +1,6 @@
 #include "colors/Color.h"
 
-#include <MsgLoggingMessage.h>
+#include <logging/MsgLoggingMessage.h>
 
 Color::ColorEntry::ColorEntry(const MsgLoggingProducer* producer)
     : MsgLoggingProducer(producer)

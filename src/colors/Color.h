@@ -2,7 +2,7 @@
 
 #include "qvas_export.h"
 
-#include <MsgLoggingProducer.h>
+#include <logging/MsgLoggingProducer.h>
 
 #include <QColor>
 #include <QMap>

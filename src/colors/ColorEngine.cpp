@@ -1,8 +1,8 @@
 #include "colors/ColorEngine.h"
 
-#include <FileSys.h>
-#include <MsgLoggingMessage.h>
-#include <Resources.h>
+#include <environment/FileSys.h>
+#include <logging/MsgLoggingMessage.h>
+#include <environment/Resources.h>
 
 #include <QDir>
 #include <QFile>

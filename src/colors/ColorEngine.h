@@ -3,7 +3,7 @@
 #include "colors/Color.h"
 #include "qvas_export.h"
 
-#include <ColorUsageCounter.h>
+#include <colorusage/ColorUsageCounter.h>
 
 #include <QMap>
 #include <QObject>

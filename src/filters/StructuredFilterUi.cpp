@@ -2,9 +2,9 @@
 
 #include "patterns/CompletionSource.h"
 
-#include <FilterRuleContainer.h>
-#include <MsgLoggingMessage.h>
-#include <WildcardConfig.h>
+#include <filtervalues/FilterRuleContainer.h>
+#include <logging/MsgLoggingMessage.h>
+#include <filtervalues/WildcardConfig.h>
 
 namespace {
 // A copy of container, null for none.

@@ -5,10 +5,10 @@
 #include "patterns/FilterCompletions.h"
 #include "qvas_export.h"
 
-#include <AlarmScreenConfiguration.h>
-#include <MsgLoggingProducer.h>
-#include <SourceAndFilter.h>
-#include <UserSettings.h>
+#include <configuration/AlarmScreenConfiguration.h>
+#include <logging/MsgLoggingProducer.h>
+#include <filtervalues/SourceAndFilter.h>
+#include <configuration/UserSettings.h>
 
 #include <QList>
 #include <QSharedPointer>

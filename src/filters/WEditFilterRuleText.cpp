@@ -2,7 +2,7 @@
 
 #include "ui_WEditFilterRuleText.h"
 
-#include <MsgLoggingMessage.h>
+#include <logging/MsgLoggingMessage.h>
 
 #include <QAction>
 #include <QActionGroup>

@@ -3,8 +3,8 @@
 #include "filters/WFilter.h"
 #include "qvas_export.h"
 
-#include <ValueFilterText.h>
-#include <ValueFilterTextItem.h>
+#include <filtervalues/ValueFilterText.h>
+#include <filtervalues/ValueFilterTextItem.h>
 
 #include <QStringList>
 

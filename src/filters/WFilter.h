@@ -2,10 +2,10 @@
 
 #include "qvas_export.h"
 
-#include <Constants.h>
-#include <MsgLoggingProducer.h>
-#include <ValueFilter.h>
-#include <WildcardConfig.h>
+#include <filtervalues/Constants.h>
+#include <logging/MsgLoggingProducer.h>
+#include <filtervalues/ValueFilter.h>
+#include <filtervalues/WildcardConfig.h>
 
 #include <QSharedPointer>
 #include <QStringList>

@@ -2,10 +2,10 @@
 
 #include "patterns/CompletionSourceDoneCb.h"
 
-#include <Controller.h>
-#include <DynVar.h>
-#include <MsgLoggingMessage.h>
-#include <converter.h>
+#include <scripts/Controller.h>
+#include <variables/DynVar.h>
+#include <logging/MsgLoggingMessage.h>
+#include <scriptbridge/converter.h>
 
 #include <memory>
 

@@ -3,9 +3,9 @@
 #include "patterns/FilterCompletions.h"
 #include "qvas_export.h"
 
-#include <CCodeExternData.h>
-#include <FilterWidgetConfiguration.h>
-#include <MsgLoggingMultiProducer.h>
+#include <scriptbridge/CCodeExternData.h>
+#include <configuration/FilterWidgetConfiguration.h>
+#include <logging/MsgLoggingMultiProducer.h>
 
 #include <QList>
 #include <QMap>

@@ -3,8 +3,8 @@
 #include "patterns/FilterCompletions.h"
 #include "qvas_export.h"
 
-#include <DoneCB.h>
-#include <MsgLoggingProducer.h>
+#include <scripts/DoneCB.h>
+#include <logging/MsgLoggingProducer.h>
 
 #include <QPointer>
 #include <QString>

@@ -1,12 +1,12 @@
 #include "patterns/FilterCompletions.h"
 
-#include <AnyTypeVar.h>
-#include <DynVar.h>
-#include <IntegerVar.h>
-#include <MappingVar.h>
-#include <MsgLoggingMessage.h>
-#include <TextVar.h>
-#include <converter.h>
+#include <variables/AnyTypeVar.h>
+#include <variables/DynVar.h>
+#include <variables/IntegerVar.h>
+#include <variables/MappingVar.h>
+#include <logging/MsgLoggingMessage.h>
+#include <variables/TextVar.h>
+#include <scriptbridge/converter.h>
 
 namespace {
 

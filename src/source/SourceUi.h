@@ -2,11 +2,11 @@
 
 #include "qvas_export.h"
 
-#include <AlarmScreenConfiguration.h>
-#include <Constants.h>
-#include <MsgLoggingProducer.h>
-#include <SourceAndFilter.h>
-#include <TimeRange.h>
+#include <configuration/AlarmScreenConfiguration.h>
+#include <filtervalues/Constants.h>
+#include <logging/MsgLoggingProducer.h>
+#include <filtervalues/SourceAndFilter.h>
+#include <filtervalues/TimeRange.h>
 
 #include <QColor>
 #include <QDateTime>

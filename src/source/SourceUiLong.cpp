@@ -4,7 +4,7 @@
 #include "source/SystemSelectionTable.h"
 #include "ui_SourceUiLong.h"
 
-#include <MsgLoggingMessage.h>
+#include <logging/MsgLoggingMessage.h>
 
 #include <QStyle>
 

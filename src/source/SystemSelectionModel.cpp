@@ -1,6 +1,6 @@
 #include "source/SystemSelectionModel.h"
 
-#include <SysOracleArchive.h>
+#include <systems/SysOracleArchive.h>
 
 #include <QColor>
 

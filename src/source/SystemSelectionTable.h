@@ -3,7 +3,7 @@
 #include "qvas_export.h"
 #include "source/PopupFrame.h"
 
-#include <MsgLoggingProducer.h>
+#include <logging/MsgLoggingProducer.h>
 
 #include <QStringList>
 

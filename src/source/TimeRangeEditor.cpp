@@ -2,7 +2,7 @@
 
 #include "ui_TimeRangeEditor.h"
 
-#include <MsgLoggingMessage.h>
+#include <logging/MsgLoggingMessage.h>
 
 #include <QMetaEnum>
 #include <QSignalBlocker>

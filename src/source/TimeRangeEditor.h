@@ -3,8 +3,8 @@
 #include "qvas_export.h"
 #include "source/PopupFrame.h"
 
-#include <MsgLoggingProducer.h>
-#include <TimeRange.h>
+#include <logging/MsgLoggingProducer.h>
+#include <filtervalues/TimeRange.h>
 
 class Ui_TimeRangeEditor;
 

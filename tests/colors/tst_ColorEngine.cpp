@@ -3,8 +3,8 @@
 
 #include <colors/ColorEngine.h>
 
-#include <Resources.h>
-#include <WildcardConfig.h>
+#include <environment/Resources.h>
+#include <filtervalues/WildcardConfig.h>
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 
 #include <colors/ColorEngine.h>
 
-#include <WildcardConfig.h>
+#include <filtervalues/WildcardConfig.h>
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 #include "LogCapture.h"
 
-#include <MsgLoggerModel.h>
-#include <MsgLoggingProducer.h>
+#include <logging/MsgLoggerModel.h>
+#include <logging/MsgLoggingProducer.h>
 
 LogCapture::LogCapture(MsgLoggingProducer* producer, int logFunc)
     : m_model(new MsgLoggerModel)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <MsgLoggerEnums.h>
+#include <logging/MsgLoggerEnums.h>
 
 #include <QSharedPointer>
 #include <QStringList>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <AnyTypeVar.h>
-#include <DynVar.h>
-#include <IntegerVar.h>
-#include <MappingVar.h>
-#include <MixedVar.h>
-#include <TextVar.h>
+#include <variables/AnyTypeVar.h>
+#include <variables/DynVar.h>
+#include <variables/IntegerVar.h>
+#include <variables/MappingVar.h>
+#include <variables/MixedVar.h>
+#include <variables/TextVar.h>
 
 #include <QStringList>
 

@@ -1,5 +1,5 @@
-#include <AlarmScreenConfiguration.h>
-#include <JsonParser.h>
+#include <configuration/AlarmScreenConfiguration.h>
+#include <configuration/JsonParser.h>
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -4,8 +4,8 @@
 #include <filters/StructuredFilterUi.h>
 #include <patterns/CompletionSource.h>
 
-#include <FilterRuleContainer.h>
-#include <ValueFilterText.h>
+#include <filtervalues/FilterRuleContainer.h>
+#include <filtervalues/ValueFilterText.h>
 
 #include <QSignalSpy>
 #include <QtTest>

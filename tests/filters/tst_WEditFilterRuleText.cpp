@@ -1,7 +1,7 @@
 #include "LogCapture.h"
 #include "TestTextRuleFilter.h"
 
-#include <ValueFilterText.h>
+#include <filtervalues/ValueFilterText.h>
 
 #include <QAction>
 #include <QLabel>

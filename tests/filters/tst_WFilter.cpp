@@ -1,6 +1,6 @@
 #include "TestTextRuleFilter.h"
 
-#include <ValueFilterText.h>
+#include <filtervalues/ValueFilterText.h>
 
 #include <QtTest>
 

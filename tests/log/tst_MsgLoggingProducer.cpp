@@ -1,9 +1,9 @@
 #include "LogCapture.h"
 
-#include <MsgLoggerModel.h>
-#include <MsgLoggingMessage.h>
-#include <MsgLoggingProducer.h>
-#include <WildcardConfig.h>
+#include <logging/MsgLoggerModel.h>
+#include <logging/MsgLoggingMessage.h>
+#include <logging/MsgLoggingProducer.h>
+#include <filtervalues/WildcardConfig.h>
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

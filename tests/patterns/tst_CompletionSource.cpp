@@ -3,9 +3,9 @@
 
 #include <patterns/CompletionSource.h>
 
-#include <Controller.h>
-#include <WildcardConfig.h>
-#include <converter.h>
+#include <scripts/Controller.h>
+#include <filtervalues/WildcardConfig.h>
+#include <scriptbridge/converter.h>
 
 #include <QSignalSpy>
 #include <QtTest>

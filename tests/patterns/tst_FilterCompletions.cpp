@@ -4,7 +4,7 @@
 #include <patterns/CompletionSourceDoneCb.h>
 #include <patterns/FilterCompletions.h>
 
-#include <WildcardConfig.h>
+#include <filtervalues/WildcardConfig.h>
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -1,7 +1,7 @@
 #include "ScriptValues.h"
 
-#include <Controller.h>
-#include <DoneCB.h>
+#include <scripts/Controller.h>
+#include <scripts/DoneCB.h>
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 #include "ScriptValues.h"
 
-#include <TimeVar.h>
-#include <WildcardConfig.h>
-#include <converter.h>
+#include <variables/TimeVar.h>
+#include <filtervalues/WildcardConfig.h>
+#include <scriptbridge/converter.h>
 
 #include <QtTest>
 

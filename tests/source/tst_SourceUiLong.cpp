@@ -3,8 +3,8 @@
 #include <access/EwoActions.h>
 #include <source/SourceUiLong.h>
 
-#include <AlarmScreenConfiguration.h>
-#include <SysOracleArchive.h>
+#include <configuration/AlarmScreenConfiguration.h>
+#include <systems/SysOracleArchive.h>
 
 #include <QComboBox>
 #include <QLabel>

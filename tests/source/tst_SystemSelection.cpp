@@ -1,8 +1,8 @@
 #include <source/SystemSelectionModel.h>
 #include <source/SystemSelectionTable.h>
 
-#include <SysOracleArchive.h>
-#include <WildcardConfig.h>
+#include <systems/SysOracleArchive.h>
+#include <filtervalues/WildcardConfig.h>
 
 #include <QAbstractItemModelTester>
 #include <QLabel>

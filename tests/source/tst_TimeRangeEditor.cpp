@@ -3,7 +3,7 @@
 #include <source/PopupFrame.h>
 #include <source/TimeRangeEditor.h>
 
-#include <WildcardConfig.h>
+#include <filtervalues/WildcardConfig.h>
 
 #include <QComboBox>
 #include <QDateTimeEdit>

@@ -1,6 +1,6 @@
 #include <filters/WEditFilterRuleText.h>
 
-#include <ValueFilterText.h>
+#include <filtervalues/ValueFilterText.h>
 
 #include <QApplication>
 #include <QTextStream>

@@ -1,7 +1,0 @@
-#include "CCodeExternData.h"
-
-CCodeExternData::CCodeExternData(const QString& component, const QString& context)
-    : m_component(component)
-    , m_context(context)
-{
-}

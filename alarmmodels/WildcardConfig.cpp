@@ -1,8 +1,0 @@
-#include "WildcardConfig.h"
-
-WildcardConfig::WildcardConfig() = default;
-
-WildcardConfig::WildcardConfig(const MsgLoggingProducer* logParent)
-    : MsgLoggingProducer(logParent)
-{
-}

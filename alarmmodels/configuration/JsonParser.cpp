@@ -1,0 +1,218 @@
+#include "configuration/JsonParser.h"
+
+#include "configuration/AlarmScreenConfiguration.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+
+namespace {
+
+// Reads typed values out of JSON objects and keeps the first error, named
+// by the key's dotted path.
+class Reader
+{
+public:
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+
+    // The object under key of parent (an empty object when absent); fails on
+    // another type and on keys outside allowed.
+    QJsonObject section(const QJsonObject& parent, const QString& key, const QString& path,
+                        const QStringList& allowed)
+    {
+        if (!ok() || !parent.contains(key))
+            return QJsonObject();
+        const QJsonValue value = parent.value(key);
+        if (!value.isObject()) {
+            fail(path, QStringLiteral("an object"));
+            return QJsonObject();
+        }
+        checkKeys(value.toObject(), path, allowed);
+        return value.toObject();
+    }
+
+    void checkKeys(const QJsonObject& object, const QString& path, const QStringList& allowed)
+    {
+        for (const QString& key : object.keys()) {
+            if (ok() && !allowed.contains(key)) {
+                error = QStringLiteral("unknown key '%1'; expected one of: %2")
+                            .arg(join(path, key), allowed.join(QStringLiteral(", ")));
+            }
+        }
+    }
+
+    void readInt(const QJsonObject& object, const QString& path, const QString& key, int min, int max, int& out)
+    {
+        if (!ok() || !object.contains(key))
+            return;
+        const QJsonValue value = object.value(key);
+        const double number = value.toDouble();
+        if (!value.isDouble() || number != double(qint64(number)) || number < min || number > max) {
+            fail(join(path, key), QStringLiteral("a whole number from %1 to %2").arg(min).arg(max));
+            return;
+        }
+        out = int(number);
+    }
+
+    void readBool(const QJsonObject& object, const QString& path, const QString& key, bool& out)
+    {
+        if (!ok() || !object.contains(key))
+            return;
+        if (!object.value(key).isBool()) {
+            fail(join(path, key), QStringLiteral("true or false"));
+            return;
+        }
+        out = object.value(key).toBool();
+    }
+
+    void readString(const QJsonObject& object, const QString& path, const QString& key, QString& out)
+    {
+        if (!ok() || !object.contains(key))
+            return;
+        if (!object.value(key).isString()) {
+            fail(join(path, key), QStringLiteral("a string"));
+            return;
+        }
+        out = object.value(key).toString();
+    }
+
+    void readStringList(const QJsonValue& value, const QString& path, QStringList& out)
+    {
+        if (!ok())
+            return;
+        if (!value.isArray()) {
+            fail(path, QStringLiteral("an array of strings"));
+            return;
+        }
+        QStringList list;
+        for (const QJsonValue& element : value.toArray()) {
+            if (!element.isString()) {
+                fail(path, QStringLiteral("an array of strings"));
+                return;
+            }
+            list.append(element.toString());
+        }
+        out = list;
+    }
+
+    void fail(const QString& path, const QString& expected)
+    {
+        error = QStringLiteral("key '%1' must be %2").arg(path, expected);
+    }
+
+    static QString join(const QString& path, const QString& key)
+    {
+        return path.isEmpty() ? key : path + QLatin1Char('.') + key;
+    }
+};
+
+struct LogSettings
+{
+    int threshold;
+    int functionNames;
+};
+
+void readConfiguration(Reader& r, const QJsonObject& root, AlarmScreenConfiguration& config, LogSettings& log)
+{
+    r.checkKeys(root, QString(),
+                {"log", "wildcard", "alarmSource", "filterWidgets", "userSettings"});
+
+    const QJsonObject logObject = r.section(root, "log", "log", {"threshold", "functionNames"});
+    r.readInt(logObject, "log", "threshold", 0, 3, log.threshold);
+    r.readInt(logObject, "log", "functionNames", 0, 2, log.functionNames);
+
+    const QJsonObject wildcard = r.section(root, "wildcard", "wildcard", {"matchAllChar", "emptyIsMatchAll"});
+    QString matchAll = config.getWildcardConfig().matchAllChar;
+    r.readString(wildcard, "wildcard", "matchAllChar", matchAll);
+    if (r.ok() && matchAll.size() != 1)
+        r.fail("wildcard.matchAllChar", "a string of one character");
+    else if (r.ok())
+        config.wildcardConfig().matchAllChar = matchAll.at(0);
+    r.readBool(wildcard, "wildcard", "emptyIsMatchAll", config.wildcardConfig().emptyIsMatchAll);
+
+    const QJsonObject source =
+        r.section(root, "alarmSource", "alarmSource", {"archiveSourceMode", "archiveTimesInUtc"});
+    r.readInt(source, "alarmSource", "archiveSourceMode", 0, 1000, config.alarmSourceConfiguration().archiveSourceMode);
+    r.readBool(source, "alarmSource", "archiveTimesInUtc", config.alarmSourceConfiguration().archiveTimesInUtc);
+
+    const QJsonObject widgets =
+        r.section(root, "filterWidgets", "filterWidgets",
+                  {"completionLibrary", "masterFunction", "slaveFunction", "fixedCompletions", "panelPlugin",
+                   "noPanel", "sourceControl"});
+    FilterWidgetConfiguration& fw = config.filterWidgetConfiguration();
+    r.readString(widgets, "filterWidgets", "completionLibrary", fw.completionLibrary);
+    r.readString(widgets, "filterWidgets", "masterFunction", fw.masterFunction);
+    r.readString(widgets, "filterWidgets", "slaveFunction", fw.slaveFunction);
+    r.readString(widgets, "filterWidgets", "panelPlugin", fw.panelPlugin);
+    r.readBool(widgets, "filterWidgets", "noPanel", fw.noPanel);
+    r.readBool(widgets, "filterWidgets", "sourceControl", fw.sourceControl);
+    if (r.ok() && widgets.contains("fixedCompletions")) {
+        const QJsonValue fixed = widgets.value("fixedCompletions");
+        if (!fixed.isObject()) {
+            r.fail("filterWidgets.fixedCompletions", "an object of string arrays");
+        } else {
+            QMap<QString, QStringList> lists;
+            const QJsonObject object = fixed.toObject();
+            for (auto it = object.constBegin(); it != object.constEnd() && r.ok(); ++it)
+                r.readStringList(it.value(), "filterWidgets.fixedCompletions." + it.key(), lists[it.key()]);
+            fw.fixedCompletions = lists;
+        }
+    }
+
+    const QJsonObject user =
+        r.section(root, "userSettings", "userSettings", {"defaultFilterAction", "areaVisibility"});
+    int action = config.getUserSettings().defaultFilterAction;
+    int visibility = config.getUserSettings().areaVisibility;
+    r.readInt(user, "userSettings", "defaultFilterAction", 0, 3, action);
+    r.readInt(user, "userSettings", "areaVisibility", 0, 2, visibility);
+    config.userSettings().defaultFilterAction = UserSettings::DefaultFilterAction(action);
+    config.userSettings().areaVisibility = UserSettings::AsAreaVisibility(visibility);
+}
+
+} // namespace
+
+bool JsonParser::parse(const QByteArray& json, AlarmScreenConfiguration& config, QString& errMsg)
+{
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (document.isNull()) {
+        errMsg = QStringLiteral("not JSON: %1 at offset %2").arg(parseError.errorString()).arg(parseError.offset);
+        return false;
+    }
+    if (!document.isObject()) {
+        errMsg = QStringLiteral("the document must be a JSON object");
+        return false;
+    }
+    // Read into a copy, so that a refused document leaves config as it was.
+    AlarmScreenConfiguration candidate(config);
+    LogSettings log{int(config.getLogThreshold()), config.getLogFunc()};
+    Reader reader;
+    readConfiguration(reader, document.object(), candidate, log);
+    if (!reader.ok()) {
+        errMsg = reader.error;
+        return false;
+    }
+    config = candidate;
+    config.setLogThreshold(MsgLoggerEnums::LogSeverity(log.threshold));
+    config.setLogFunc(log.functionNames);
+    return true;
+}
+
+bool JsonParser::parseFile(const QString& path, AlarmScreenConfiguration& config, QString& errMsg)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        errMsg = QStringLiteral("%1: cannot read: %2").arg(path, file.errorString());
+        return false;
+    }
+    QString error;
+    if (!parse(file.readAll(), config, error)) {
+        errMsg = QStringLiteral("%1: %2").arg(path, error);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,137 @@
+#include "logging/MsgLoggerModel.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+// Severities outside 0..3 are counted with the nearest one.
+int severityIndex(MsgLoggerEnums::LogSeverity severity)
+{
+    return std::clamp(int(severity), int(MsgLoggerEnums::LogTrace), int(MsgLoggerEnums::LogError));
+}
+} // namespace
+
+MsgLoggerModel::MsgLoggerModel(QObject* parent)
+    : QAbstractTableModel(parent)
+{
+    qRegisterMetaType<MsgLoggerEnums::LogSeverity>("MsgLoggerEnums::LogSeverity");
+}
+
+int MsgLoggerModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_entries.size();
+}
+
+int MsgLoggerModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant MsgLoggerModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return QVariant();
+    const Entry& entry = m_entries.at(index.row());
+    if (role == Qt::DisplayRole) {
+        switch (index.column()) {
+        case ColumnTime:
+            return entry.time.toString(QStringLiteral("yyyy.MM.dd hh:mm:ss.zzz"));
+        case ColumnSeverity:
+            return MsgLoggerEnums::severityName(entry.severity);
+        case ColumnText:
+            return entry.text;
+        }
+    }
+    // Views colour rows by severity: column 1 gives the severity number.
+    if (role == Qt::BackgroundRole && index.column() == ColumnSeverity)
+        return int(entry.severity);
+    return QVariant();
+}
+
+QVariant MsgLoggerModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QVariant();
+    switch (section) {
+    case ColumnTime:
+        return tr("Time");
+    case ColumnSeverity:
+        return tr("Severity");
+    case ColumnText:
+        return tr("Message");
+    }
+    return QVariant();
+}
+
+void MsgLoggerModel::addMessage(MsgLoggerEnums::LogSeverity severity, const QString& text)
+{
+    if (m_entries.size() >= m_maxCount)
+        dropOldest(m_entries.size() - m_maxCount + 1);
+    const int row = m_entries.size();
+    beginInsertRows(QModelIndex(), row, row);
+    m_entries.append(Entry{QDateTime::currentDateTime(), severity, text});
+    ++m_severityCounts[severityIndex(severity)];
+    endInsertRows();
+    emit contentChanged(m_entries.size(), getMaxSeverity());
+}
+
+void MsgLoggerModel::clear()
+{
+    beginResetModel();
+    m_entries.clear();
+    std::fill(std::begin(m_severityCounts), std::end(m_severityCounts), 0);
+    endResetModel();
+    emit contentChanged(0, MsgLoggerEnums::LogTrace);
+}
+
+QString MsgLoggerModel::messageAt(int row) const
+{
+    return row >= 0 && row < m_entries.size() ? m_entries.at(row).text : QString();
+}
+
+MsgLoggerEnums::LogSeverity MsgLoggerModel::severityAt(int row) const
+{
+    return row >= 0 && row < m_entries.size() ? m_entries.at(row).severity : MsgLoggerEnums::LogTrace;
+}
+
+MsgLoggerEnums::LogSeverity MsgLoggerModel::getMaxSeverity() const
+{
+    for (int severity = MsgLoggerEnums::LogError; severity > MsgLoggerEnums::LogTrace; --severity) {
+        if (m_severityCounts[severity] > 0)
+            return MsgLoggerEnums::LogSeverity(severity);
+    }
+    return MsgLoggerEnums::LogTrace;
+}
+
+QDateTime MsgLoggerModel::getLastOfSeverity(MsgLoggerEnums::LogSeverity severity,
+                                            const QDateTime& after, QString& message) const
+{
+    for (int row = m_entries.size() - 1; row >= 0; --row) {
+        const Entry& entry = m_entries.at(row);
+        if (after.isValid() && entry.time <= after)
+            break;
+        if (entry.severity == severity) {
+            message = entry.text;
+            return entry.time;
+        }
+    }
+    return QDateTime();
+}
+
+void MsgLoggerModel::setMaxCount(int maxCount)
+{
+    m_maxCount = std::max(1, maxCount);
+    if (m_entries.size() > m_maxCount)
+        dropOldest(m_entries.size() - m_maxCount);
+}
+
+void MsgLoggerModel::dropOldest(int count)
+{
+    if (count <= 0)
+        return;
+    beginRemoveRows(QModelIndex(), 0, count - 1);
+    for (int row = 0; row < count; ++row)
+        --m_severityCounts[severityIndex(m_entries.at(row).severity)];
+    m_entries.remove(0, count);
+    endRemoveRows();
+}

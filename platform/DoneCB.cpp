@@ -1,3 +1,0 @@
-#include "DoneCB.h"
-
-DoneCB::~DoneCB() = default;

@@ -1,3 +1,0 @@
-#include "ExternData.h"
-
-ExternData::~ExternData() = default;

@@ -1,3 +1,0 @@
-#include "FileSys.h"
-
-const char FileSys::PATH_CHAR = '/';

@@ -1,3 +1,0 @@
-#include "Resources.h"
-
-PathList Resources::pathes_;

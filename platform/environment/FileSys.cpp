@@ -1,0 +1,3 @@
+#include "environment/FileSys.h"
+
+const char FileSys::PATH_CHAR = '/';

@@ -1,0 +1,3 @@
+#include "environment/Resources.h"
+
+PathList Resources::pathes_;

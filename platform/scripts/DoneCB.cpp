@@ -1,0 +1,3 @@
+#include "scripts/DoneCB.h"
+
+DoneCB::~DoneCB() = default;

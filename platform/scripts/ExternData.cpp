@@ -1,0 +1,3 @@
+#include "scripts/ExternData.h"
+
+ExternData::~ExternData() = default;

@@ -1,0 +1,11 @@
+#include "variables/MixedVar.h"
+
+MixedVar::MixedVar(Variable* value)
+    : HolderVar(value)
+{
+}
+
+Variable* MixedVar::clone() const
+{
+    return new MixedVar(*this);
+}
