@@ -7,6 +7,9 @@
 
 #include <QString>
 
+class AlarmInstance;
+class AlarmProp;
+
 // The filter of one alarm property (value id) taken from one value source.
 // Kinds derive from it; filters are passed around as QSharedPointer<ValueFilter>.
 class ALARMMODELS_EXPORT ValueFilter : public MsgLoggingProducer
@@ -29,6 +32,9 @@ public:
     virtual QString toString() const = 0;
     // Same kind, property, source, match case and rules.
     virtual bool isEqual(const ValueFilter& other) const = 0;
+    // Whether the value of prop (the alarm property this filter names) of
+    // alarm passes the filter.
+    virtual bool matches(const AlarmInstance& alarm, const AlarmProp& prop) const = 0;
 
 protected:
     // "valueId@source", the start of every kind's toString().

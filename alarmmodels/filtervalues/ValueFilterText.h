@@ -5,6 +5,8 @@
 #include "alarmmodels_export.h"
 
 #include <QList>
+#include <QRegularExpression>
+#include <QVector>
 
 // A text property filtered by a list of rules, kept in the order they were added.
 class ALARMMODELS_EXPORT ValueFilterText : public ValueFilter
@@ -22,7 +24,21 @@ public:
     bool isEmpty() const override;
     QString toString() const override;
     bool isEqual(const ValueFilter& other) const override;
+    void setMatchCase(bool matchCase) override;
+    // The shown text of the property passes when it matches one including
+    // rule (or there is none) and no excluding rule. Exact rules compare
+    // the whole text, wildcard rules match the whole text with the match-all
+    // character standing for any text, regular expressions match anywhere.
+    bool matches(const AlarmInstance& alarm, const AlarmProp& prop) const override;
+    // As matches, for a text.
+    bool matchesText(const QString& text) const;
 
 private:
+    // Builds m_compiled when it is out of date; a rule that does not
+    // compile stays invalid, matches nothing and is logged once.
+    void compile() const;
+
     QList<ValueFilterTextItem> m_items;
+    mutable QVector<QRegularExpression> m_compiled;
+    mutable bool m_compiledValid = false;
 };

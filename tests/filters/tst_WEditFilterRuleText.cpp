@@ -24,6 +24,7 @@ public:
     bool isEmpty() const override { return false; }
     QString toString() const override { return QStringLiteral("other"); }
     bool isEqual(const ValueFilter& other) const override { return &other == this; }
+    bool matches(const AlarmInstance&, const AlarmProp&) const override { return false; }
 };
 
 QTableWidget* tableOf(QWidget& w)

@@ -1,0 +1,85 @@
+#include "models/AlarmInstance.h"
+
+#include <QDateTime>
+
+AlarmInstance::AlarmInstance(qint64 ident, const QString& system)
+    : m_ident(ident)
+    , m_system(system)
+{
+}
+
+void AlarmInstance::setValue(const AlarmProp& prop, const QVariant& value, const QString& display)
+{
+    const int index = prop.getIndex();
+    if (index < 0 || prop.getBuiltin() != AlarmProp::BuiltinNone)
+        return;
+    if (m_values.size() <= index) {
+        m_values.resize(index + 1);
+        m_texts.resize(index + 1);
+    }
+    m_values[index] = value;
+    m_texts[index] = display;
+}
+
+QVariant AlarmInstance::editValue(const AlarmProp& prop) const
+{
+    switch (prop.getBuiltin()) {
+    case AlarmProp::BuiltinSystem:
+        return m_system;
+    case AlarmProp::BuiltinAckState:
+        return int(m_ackState);
+    case AlarmProp::BuiltinDirection:
+        return m_went;
+    case AlarmProp::BuiltinNone:
+        break;
+    }
+    const int index = prop.getIndex();
+    return index >= 0 && index < m_values.size() ? m_values.at(index) : QVariant();
+}
+
+QString AlarmInstance::getDisplayText(const AlarmProp& prop) const
+{
+    switch (prop.getBuiltin()) {
+    case AlarmProp::BuiltinSystem:
+        return m_system;
+    case AlarmProp::BuiltinAckState:
+        return ackStateText(m_ackState);
+    case AlarmProp::BuiltinDirection:
+        return m_went ? QStringLiteral("went") : QStringLiteral("came");
+    case AlarmProp::BuiltinNone:
+        break;
+    }
+    const int index = prop.getIndex();
+    if (index < 0 || index >= m_values.size())
+        return QString();
+    if (!m_texts.at(index).isNull())
+        return m_texts.at(index);
+    const QVariant& value = m_values.at(index);
+    if (prop.getType() == AlarmProp::TypeTime && value.canConvert<QDateTime>())
+        return value.toDateTime().toString(AlarmProp::timeFormat());
+    if (prop.getType() == AlarmProp::TypeBool && value.isValid())
+        return value.toBool() ? QStringLiteral("yes") : QStringLiteral("no");
+    return value.toString();
+}
+
+QVariant AlarmInstance::getProperty(const AlarmProp& prop, int role) const
+{
+    if (role == Qt::EditRole)
+        return editValue(prop);
+    if (role == Qt::DisplayRole)
+        return getDisplayText(prop);
+    return QVariant();
+}
+
+QString AlarmInstance::ackStateText(AckState state)
+{
+    switch (state) {
+    case Unacknowledged:
+        return QStringLiteral("unacknowledged");
+    case Acknowledged:
+        return QStringLiteral("acknowledged");
+    case NotAcknowledgeable:
+        return QStringLiteral("not acknowledgeable");
+    }
+    return QString();
+}
