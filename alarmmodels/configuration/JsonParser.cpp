@@ -110,6 +110,122 @@ public:
     }
 };
 
+// The objects of the array under key of section, each checked for
+// allowed keys; empty on error or when the key is absent.
+QList<QJsonObject> objectArray(Reader& r, const QJsonObject& section, const QString& path, const QString& key,
+                               const QStringList& allowed)
+{
+    QList<QJsonObject> result;
+    if (!r.ok() || !section.contains(key))
+        return result;
+    const QJsonValue value = section.value(key);
+    if (!value.isArray()) {
+        r.fail(path + QLatin1Char('.') + key, QStringLiteral("an array of objects"));
+        return result;
+    }
+    const QJsonArray array = value.toArray();
+    for (int i = 0; i < array.size() && r.ok(); ++i) {
+        const QString elementPath = QStringLiteral("%1.%2[%3]").arg(path, key).arg(i);
+        if (!array.at(i).isObject()) {
+            r.fail(elementPath, QStringLiteral("an object"));
+            break;
+        }
+        r.checkKeys(array.at(i).toObject(), elementPath, allowed);
+        result.append(array.at(i).toObject());
+    }
+    return result;
+}
+
+QString elementPath(const QString& path, int index)
+{
+    return QStringLiteral("%1[%2]").arg(path).arg(index);
+}
+
+void readAlarmModel(Reader& r, const QJsonObject& root, AlarmModelConfiguration& out)
+{
+    const QJsonObject section = r.section(root, "alarmModel", "alarmModel", {"properties"});
+    if (!section.contains("properties"))
+        return;
+    const QList<QJsonObject> list =
+        objectArray(r, section, "alarmModel", "properties", {"name", "source", "type", "id"});
+    AlarmModelConfiguration model;
+    for (int i = 0; i < list.size() && r.ok(); ++i) {
+        const QString path = elementPath("alarmModel.properties", i);
+        const QJsonObject& object = list.at(i);
+        QString name;
+        int source = Constants::ValueSourceAlarm;
+        QString typeName = QStringLiteral("text");
+        QString id;
+        r.readString(object, path, "name", name);
+        r.readInt(object, path, "source", Constants::ValueSourceAlarm, Constants::ValueSourceDpeConfig, source);
+        r.readString(object, path, "type", typeName);
+        r.readString(object, path, "id", id);
+        AlarmProp::Type type = AlarmProp::TypeText;
+        if (!r.ok())
+            break;
+        if (name.isEmpty())
+            r.fail(path + ".name", "a property name that is not empty");
+        else if (model.findProperty(name))
+            r.fail(path + ".name", QStringLiteral("a name not used before ('%1' is)").arg(name));
+        else if (!AlarmProp::typeFromName(typeName, type))
+            r.fail(path + ".type", "one of text, integer, time, bool");
+        else
+            model.properties.append(AlarmProp(name, Constants::ValueSource(source), type, id));
+    }
+    if (r.ok())
+        out = model;
+}
+
+// Checks that name is a property of model.
+void checkProperty(Reader& r, const AlarmModelConfiguration& model, const QString& path, const QString& name)
+{
+    if (r.ok() && !model.findProperty(name))
+        r.fail(path, QStringLiteral("the name of an alarm property (unknown: '%1')").arg(name));
+}
+
+void readProxyModel(Reader& r, const QJsonObject& root, const AlarmModelConfiguration& model,
+                    ProxyModelConfiguration& out)
+{
+    const QJsonObject section = r.section(root, "proxyModel", "proxyModel", {"columns", "groupColumnTitle"});
+    r.readString(section, "proxyModel", "groupColumnTitle", out.groupColumnTitle);
+    if (!section.contains("columns"))
+        return;
+    const QList<QJsonObject> list = objectArray(r, section, "proxyModel", "columns", {"property", "title"});
+    QVector<ProxyModelConfiguration::Column> columns;
+    for (int i = 0; i < list.size() && r.ok(); ++i) {
+        const QString path = elementPath("proxyModel.columns", i);
+        ProxyModelConfiguration::Column column;
+        r.readString(list.at(i), path, "property", column.property);
+        r.readString(list.at(i), path, "title", column.title);
+        checkProperty(r, model, path + ".property", column.property);
+        columns.append(column);
+    }
+    if (r.ok())
+        out.columns = columns;
+}
+
+void readGrouping(Reader& r, const QJsonObject& root, const AlarmModelConfiguration& model,
+                  GroupingConfiguration& out)
+{
+    const QJsonObject section = r.section(root, "grouping", "grouping", {"rules"});
+    if (!section.contains("rules"))
+        return;
+    const QList<QJsonObject> list = objectArray(r, section, "grouping", "rules", {"kind", "text"});
+    GroupingConfiguration grouping;
+    for (int i = 0; i < list.size() && r.ok(); ++i) {
+        const QString path = elementPath("grouping.rules", i);
+        int kind = GroupingConfiguration::GroupByValue;
+        QString text;
+        r.readInt(list.at(i), path, "kind", GroupingConfiguration::GroupByValue, GroupingConfiguration::GroupByText,
+                  kind);
+        r.readString(list.at(i), path, "text", text);
+        checkProperty(r, model, path + ".text", text);
+        grouping.addRule(kind, text);
+    }
+    if (r.ok())
+        out = grouping;
+}
+
 struct LogSettings
 {
     int threshold;
@@ -119,7 +235,8 @@ struct LogSettings
 void readConfiguration(Reader& r, const QJsonObject& root, AlarmScreenConfiguration& config, LogSettings& log)
 {
     r.checkKeys(root, QString(),
-                {"log", "wildcard", "alarmSource", "filterWidgets", "userSettings"});
+                {"log", "wildcard", "alarmSource", "filterWidgets", "userSettings", "alarmModel", "proxyModel",
+                 "grouping", "mouseProcessor"});
 
     const QJsonObject logObject = r.section(root, "log", "log", {"threshold", "functionNames"});
     r.readInt(logObject, "log", "threshold", 0, 3, log.threshold);
@@ -171,6 +288,16 @@ void readConfiguration(Reader& r, const QJsonObject& root, AlarmScreenConfigurat
     r.readInt(user, "userSettings", "areaVisibility", 0, 2, visibility);
     config.userSettings().defaultFilterAction = UserSettings::DefaultFilterAction(action);
     config.userSettings().areaVisibility = UserSettings::AsAreaVisibility(visibility);
+
+    readAlarmModel(r, root, config.alarmModelConfiguration());
+    readProxyModel(r, root, config.getAlarmModelConfiguration(), config.proxyModelConfiguration());
+    readGrouping(r, root, config.getAlarmModelConfiguration(), config.groupingConfiguration());
+    const QJsonObject mouse =
+        r.section(root, "mouseProcessor", "mouseProcessor", {"forwardToHost", "ctrlLibrary", "ctrlFunction"});
+    MouseProcessorConfiguration& mp = config.mouseProcessorConfiguration();
+    r.readBool(mouse, "mouseProcessor", "forwardToHost", mp.forwardToEwo);
+    r.readString(mouse, "mouseProcessor", "ctrlLibrary", mp.ctrlLibrary);
+    r.readString(mouse, "mouseProcessor", "ctrlFunction", mp.ctrlFunction);
 }
 
 } // namespace

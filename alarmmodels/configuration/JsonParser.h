@@ -20,7 +20,15 @@ class AlarmScreenConfiguration;
 //                        "slaveFunction": "...",
 //                        "fixedCompletions": { "PROPERTY": ["text", ...] },
 //                        "panelPlugin": "", "noPanel": false, "sourceControl": true },
-//     "userSettings":  { "defaultFilterAction": 0..3, "areaVisibility": 0..2 } }
+//     "userSettings":  { "defaultFilterAction": 0..3, "areaVisibility": 0..2 },
+//     "alarmModel":    { "properties": [ { "name": "PRIORITY", "source": 0..2,
+//                                         "type": "text|integer|time|bool", "id": "" }, ... ] },
+//     "proxyModel":    { "columns": [ { "property": "PRIORITY", "title": "Priority" }, ... ],
+//                        "groupColumnTitle": "Group" },
+//     "grouping":      { "rules": [ { "kind": 0..1, "text": "SYSTEM" }, ... ] },
+//     "mouseProcessor": { "forwardToHost": true, "ctrlLibrary": "...", "ctrlFunction": "..." } }
+// Columns and grouping rules must name properties of "alarmModel" (of the
+// document, or the configuration's own when the document has none).
 class ALARMMODELS_EXPORT JsonParser
 {
 public:

@@ -6,6 +6,25 @@
 
 namespace {
 
+// The alarm model, table, grouping and mouse parts, as one line.
+QString modelSummary(const AlarmScreenConfiguration& c)
+{
+    QStringList props;
+    for (const AlarmProp& p : c.getAlarmModelConfiguration().properties)
+        props << QStringLiteral("%1/%2/%3/%4").arg(p.getName()).arg(int(p.getSource())).arg(int(p.getType())).arg(p.getColumnId());
+    QStringList columns;
+    for (const ProxyModelConfiguration::Column& col : c.getProxyModelConfiguration().columns)
+        columns << col.property + QLatin1Char(':') + col.title;
+    QStringList rules;
+    for (const GroupingConfiguration::Rule& rule : c.getGroupingConfiguration().getRules())
+        rules << QString::number(rule.kind) + QLatin1Char(':') + rule.text;
+    const MouseProcessorConfiguration& mp = c.getMouseProcessorConfiguration();
+    return QStringLiteral("am %1 pm %2 '%3' gr %4 mp %5|%6|%7")
+        .arg(props.join(QLatin1Char(',')), columns.join(QLatin1Char(',')),
+             c.getProxyModelConfiguration().groupColumnTitle, rules.join(QLatin1Char(',')),
+             mp.forwardToEwo ? "host" : "script", mp.ctrlLibrary, mp.ctrlFunction);
+}
+
 // The parts of a configuration a test compares, as one line.
 QString summary(const AlarmScreenConfiguration& c)
 {
@@ -24,7 +43,8 @@ QString summary(const AlarmScreenConfiguration& c)
         .arg(fw.noPanel ? "none" : "")
         .arg(fw.sourceControl ? "src" : "")
         .arg(int(c.getUserSettings().defaultFilterAction))
-        .arg(int(c.getUserSettings().areaVisibility));
+        .arg(int(c.getUserSettings().areaVisibility))
+        + QStringLiteral(" | ") + modelSummary(c);
 }
 
 } // namespace
@@ -54,11 +74,19 @@ void tst_JsonParser::readsEveryKey()
         "filterWidgets": {"completionLibrary": "lib.ctl", "masterFunction": "m", "slaveFunction": "s",
                           "fixedCompletions": {"B": ["x", "y"], "A": []},
                           "panelPlugin": "myPanel", "noPanel": true, "sourceControl": false},
-        "userSettings": {"defaultFilterAction": 2, "areaVisibility": 1}})",
+        "userSettings": {"defaultFilterAction": 2, "areaVisibility": 1},
+        "alarmModel": {"properties": [{"name": "SYSTEM"}, {"name": "PRIO", "source": 1, "type": "integer",
+                                       "id": "_alert_hdl.._prior"}, {"name": "TIME", "type": "time"}]},
+        "proxyModel": {"columns": [{"property": "TIME", "title": "Came"}, {"property": "PRIO"}],
+                       "groupColumnTitle": "Tree"},
+        "grouping": {"rules": [{"kind": 1, "text": "SYSTEM"}, {"text": "PRIO"}]},
+        "mouseProcessor": {"forwardToHost": false, "ctrlLibrary": "mouse.ctl", "ctrlFunction": "onMouse"}})",
                                config, err),
              qPrintable(err));
     QVERIFY(err.isEmpty());
-    QCOMPARE(summary(config), QStringLiteral("log 3/2 wc %! src 7utc fw lib.ctl|m|s|A=;B=x,y|myPanel|none us 2/1"));
+    QCOMPARE(summary(config), QStringLiteral("log 3/2 wc %! src 7utc fw lib.ctl|m|s|A=;B=x,y|myPanel|none us 2/1 | "
+                                             "am SYSTEM/0/0/SYSTEM,PRIO/1/1/_alert_hdl.._prior,TIME/0/2/TIME "
+                                             "pm TIME:Came,PRIO: 'Tree' gr 1:SYSTEM,0:PRIO mp script|mouse.ctl|onMouse"));
 }
 
 void tst_JsonParser::refusesWholeDocuments_data()
@@ -69,7 +97,8 @@ void tst_JsonParser::refusesWholeDocuments_data()
     QTest::newRow("array") << QByteArray("[1]") << "the document must be a JSON object";
     QTest::newRow("unknown top-level key")
         << QByteArray(R"({"filterWidget": {}})")
-        << "unknown key 'filterWidget'; expected one of: log, wildcard, alarmSource, filterWidgets, userSettings";
+        << "unknown key 'filterWidget'; expected one of: log, wildcard, alarmSource, filterWidgets, userSettings, "
+           "alarmModel, proxyModel, grouping, mouseProcessor";
     QTest::newRow("unknown nested key")
         << QByteArray(R"({"log": {"threshold": 1, "treshold": 2}})")
         << "unknown key 'log.treshold'; expected one of: threshold, functionNames";
@@ -92,9 +121,32 @@ void tst_JsonParser::refusesWholeDocuments_data()
     QTest::newRow("fixed completions not an object")
         << QByteArray(R"({"filterWidgets": {"fixedCompletions": ["a"]}})")
         << "key 'filterWidgets.fixedCompletions' must be an object of string arrays";
+    QTest::newRow("unknown property type")
+        << QByteArray(R"({"alarmModel": {"properties": [{"name": "A"}, {"name": "B", "type": "float"}]}})")
+        << "key 'alarmModel.properties[1].type' must be one of text, integer, time, bool";
+    QTest::newRow("property named twice")
+        << QByteArray(R"({"alarmModel": {"properties": [{"name": "A"}, {"name": "A"}]}})")
+        << "key 'alarmModel.properties[1].name' must be a name not used before ('A' is)";
+    QTest::newRow("unknown property key")
+        << QByteArray(R"({"alarmModel": {"properties": [{"name": "A", "kind": 1}]}})")
+        << "unknown key 'alarmModel.properties[0].kind'; expected one of: name, source, type, id";
+    QTest::newRow("column of an unknown property")
+        << QByteArray(R"({"alarmModel": {"properties": [{"name": "A"}]},
+                          "proxyModel": {"columns": [{"property": "A"}, {"property": "B"}]}})")
+        << "key 'proxyModel.columns[1].property' must be the name of an alarm property (unknown: 'B')";
+    QTest::newRow("columns not objects") << QByteArray(R"({"proxyModel": {"columns": ["A"]}})")
+                                         << "key 'proxyModel.columns[0]' must be an object";
+    QTest::newRow("unknown grouping kind")
+        << QByteArray(R"({"alarmModel": {"properties": [{"name": "A"}]},
+                          "grouping": {"rules": [{"kind": 2, "text": "A"}]}})")
+        << "key 'grouping.rules[0].kind' must be a whole number from 0 to 1";
+    QTest::newRow("grouping by an unknown property")
+        << QByteArray(R"({"grouping": {"rules": [{"text": "SYSTEM"}]}})")
+        << "key 'grouping.rules[0].text' must be the name of an alarm property (unknown: 'SYSTEM')";
     // The first keys are fine; the error comes last and nothing may stick.
     QTest::newRow("error after good keys")
         << QByteArray(R"({"log": {"threshold": 0}, "filterWidgets": {"completionLibrary": "x"},
+                          "alarmModel": {"properties": [{"name": "A"}]},
                           "userSettings": {"areaVisibility": 9}})")
         << "key 'userSettings.areaVisibility' must be a whole number from 0 to 2";
 }
