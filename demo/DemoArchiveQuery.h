@@ -1,22 +1,32 @@
 #pragma once
 
+#include <models/AlarmsModel.h>
+
+#include <QDateTime>
 #include <QObject>
+#include <QSharedPointer>
+#include <QStringList>
 #include <QTimer>
 
+class DemoAlarmData;
+class DemoAlarmSimulator;
 class SourceUi;
 
 // A simulated archive query: it walks the source control through the
 // states of a running query (started, reading with growing counts,
-// finished) and stops as aborted when asked.
+// finished) while it fills the archive's alarm model with the alarms of the
+// chosen systems over the chosen time range, and stops as aborted when
+// asked.
 class DemoArchiveQuery : public QObject
 {
     Q_OBJECT
 public:
-    DemoArchiveQuery(SourceUi* sourceUi, QObject* parent);
+    DemoArchiveQuery(SourceUi* sourceUi, const DemoAlarmData& data, DemoAlarmSimulator* simulator,
+                     const QSharedPointer<AlarmsModel>& archive, QObject* parent);
 
     bool isRunning() const { return m_timer.isActive(); }
-    // How many alarms the simulated archive holds and how many match.
-    void start(unsigned int total, unsigned int matching);
+    // Reads the archive's alarms of systems between start and end.
+    void start(const QStringList& systems, const QDateTime& start, const QDateTime& end);
 
 public slots:
     void abort();
@@ -26,7 +36,13 @@ private slots:
 
 private:
     SourceUi* m_sourceUi;
+    const DemoAlarmData& m_data;
+    DemoAlarmSimulator* m_simulator;
+    QSharedPointer<AlarmsModel> m_archive;
     QTimer m_timer;
+    QStringList m_systems;
+    QDateTime m_start;
+    QDateTime m_end;
     unsigned int m_total = 0;
     unsigned int m_matching = 0;
     unsigned int m_read = 0;

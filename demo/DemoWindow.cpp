@@ -1,5 +1,7 @@
 #include "DemoWindow.h"
 
+#include "DemoAlarmDelegate.h"
+#include "DemoAlarmSimulator.h"
 #include "DemoArchiveQuery.h"
 #include "DemoColorView.h"
 #include "DemoCompletionProbe.h"
@@ -12,7 +14,10 @@
 
 #include <scripts/Controller.h>
 
+#include <filtervalues/FilterRuleContainer.h>
 #include <logging/MsgLoggerModel.h>
+#include <models/AlarmsModel.h>
+#include <models/AlarmsProxyModel.h>
 #include <logging/MsgLoggingMessage.h>
 #include <systems/SysOracleArchive.h>
 #include <filtervalues/ValueFilterText.h>
@@ -29,10 +34,11 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSplitter>
-#include <QStandardItemModel>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTreeView>
 #include <QTextStream>
 #include <QVBoxLayout>
 
@@ -110,11 +116,15 @@ DemoWindow::DemoWindow(const QString& projectDir, const AlarmScreenConfiguration
     splitter->setStretchFactor(0, 4);
     splitter->setStretchFactor(1, 1);
     setCentralWidget(splitter);
+    m_counts = new QLabel;
+    m_counts->setObjectName(QStringLiteral("alarmCounts"));
+    statusBar()->addWidget(m_counts, 1);
+    showCounts();
     createMenus();
     setRole(RoleOperator);
     // While the source control shows a change the operator has not applied.
     connect(m_sourceUi, SIGNAL(changed()), this, SLOT(sourceChanged()));
-    resize(900, 680);
+    resize(1100, 760);
 }
 
 QWidget* DemoWindow::createToolBarArea()
@@ -131,6 +141,8 @@ QWidget* DemoWindow::createToolBarArea()
                        static_cast<QWidget*>(settings), static_cast<QWidget*>(adminSettings)})
         layout->addWidget(w);
 
+    connect(ackSelected, SIGNAL(clicked()), this, SLOT(acknowledgeSelected()));
+    connect(ackAll, SIGNAL(clicked()), this, SLOT(acknowledgeAll()));
     registerActionControl(EwoActions::AckSelected, ackSelected);
     registerActionControl(EwoActions::AckAll, ackAll);
     registerActionControl(EwoActions::Settings, settings);
@@ -144,9 +156,9 @@ QWidget* DemoWindow::createSourceControl()
     m_sourceUi->setMayApplySettings(true);
     if (m_config.getAlarmSourceConfiguration().archiveTimesInUtc)
         m_sourceUi->setTimeSpec(Qt::UTC);
-    m_sourceUi->connectedSystemsChanged(m_alarms.systems());
+    m_sourceUi->connectedSystemsChanged(m_proxy->getConnectedSystems());
     m_sourceUi->displaySourceState(Constants::SourceStateOnline);
-    m_query = new DemoArchiveQuery(m_sourceUi, this);
+    m_query = new DemoArchiveQuery(m_sourceUi, m_alarms, m_simulator, m_archiveModel, this);
     connect(m_sourceUi, SIGNAL(apply()), this, SLOT(applySource()));
     connect(m_sourceUi, SIGNAL(abortQuery()), m_query, SLOT(abort()));
     // One registry for the whole screen: the source control's own rights
@@ -157,19 +169,147 @@ QWidget* DemoWindow::createSourceControl()
 
 QWidget* DemoWindow::createAlarmTable()
 {
-    auto* model = new QStandardItemModel(0, 4, this);
-    model->setHorizontalHeaderLabels({tr("System"), tr("Datapoint"), tr("Alarm text"), tr("Priority")});
-    for (const DemoAlarmData::Alarm& alarm : m_alarms.alarms()) {
-        model->appendRow({new QStandardItem(alarm.system), new QStandardItem(alarm.dpe),
-                          new QStandardItem(alarm.text), new QStandardItem(QString::number(alarm.priority))});
+    m_alarmModel.reset(new AlarmsModel(m_config.getAlarmModelConfiguration(), this));
+    m_archiveModel.reset(new AlarmsModel(m_config.getAlarmModelConfiguration(), this));
+    m_proxy = new AlarmsProxyModel(m_alarmModel, m_config.getProxyModelConfiguration(), this);
+    m_archiveProxy = new AlarmsProxyModel(m_archiveModel, m_config.getProxyModelConfiguration(), this);
+    m_simulator = new DemoAlarmSimulator(m_alarms, m_alarmModel, this);
+    m_proxy->setConnectedSystems(m_simulator->systemNames());
+    for (AlarmsProxyModel* proxy : {m_proxy, m_archiveProxy}) {
+        proxy->setGroupingConfiguration(m_config.getGroupingConfiguration());
+        connect(proxy, SIGNAL(alarmCountsChanged(int, int)), this, SLOT(showCounts()));
     }
-    auto* view = new QTableView;
-    view->setObjectName(QStringLiteral("alarms"));
-    view->setModel(model);
-    view->horizontalHeader()->setStretchLastSection(true);
-    view->verticalHeader()->hide();
-    view->resizeColumnsToContents();
-    return view;
+
+    m_table = new QTreeView;
+    m_table->setObjectName(QStringLiteral("alarms"));
+    m_table->setUniformRowHeights(true);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setItemDelegate(new DemoAlarmDelegate(ColorEngine::getInstance(this), m_table));
+    m_table->setSortingEnabled(true);
+    m_simulator->start();
+    showModel(m_proxy);
+    return m_table;
+}
+
+void DemoWindow::showModel(AlarmsProxyModel* proxy)
+{
+    if (m_table->model() == proxy)
+        return;
+    if (QAbstractItemModel* old = m_table->model()) {
+        disconnect(old, SIGNAL(rowsInserted(QModelIndex, int, int)), this, SLOT(expandNewGroups(QModelIndex, int, int)));
+        disconnect(old, SIGNAL(modelReset()), this, SLOT(expandAllGroups()));
+    }
+    m_table->setModel(proxy);
+    // Newest first: the time column, when the table has one.
+    const QVector<AlarmProp> columns = proxy->getColumnsDefinition(true);
+    for (int c = 0; c < columns.size(); ++c) {
+        if (columns.at(c).getType() == AlarmProp::TypeTime) {
+            m_table->sortByColumn(c, Qt::DescendingOrder);
+            break;
+        }
+    }
+    connect(proxy, SIGNAL(rowsInserted(QModelIndex, int, int)), this, SLOT(expandNewGroups(QModelIndex, int, int)),
+            Qt::UniqueConnection);
+    connect(proxy, SIGNAL(modelReset()), this, SLOT(expandAllGroups()), Qt::UniqueConnection);
+    expandAllGroups();
+    m_columnsSized = false;
+    showCounts();
+}
+
+AlarmsProxyModel* DemoWindow::shownProxy() const
+{
+    return qobject_cast<AlarmsProxyModel*>(m_table->model());
+}
+
+void DemoWindow::expandNewGroups(const QModelIndex& parent, int first, int last)
+{
+    for (int row = first; row <= last; ++row) {
+        const QModelIndex index = m_table->model()->index(row, 0, parent);
+        if (m_table->model()->hasChildren(index))
+            m_table->expandRecursively(index);
+    }
+}
+
+void DemoWindow::expandAllGroups()
+{
+    m_table->expandAll();
+}
+
+void DemoWindow::showCounts()
+{
+    const AlarmsProxyModel* proxy = shownProxy();
+    if (!m_counts || !proxy)
+        return;
+    // Columns fit the first alarms shown; later the operator's widths stay.
+    if (!m_columnsSized && proxy->getShownAlarmCount() > 0) {
+        m_columnsSized = true;
+        for (int c = 0; c < proxy->columnCount(); ++c)
+            m_table->resizeColumnToContents(c);
+    }
+    m_counts->setText(tr("%1: %2 of %3 alarms shown")
+                          .arg(proxy == m_proxy ? tr("Live") : tr("History"))
+                          .arg(proxy->getShownAlarmCount())
+                          .arg(proxy->getConnectedAlarmCount()));
+}
+
+QSharedPointer<FilterRuleContainer> DemoWindow::editedRules() const
+{
+    QList<FilterRuleSet> sets;
+    const QSharedPointer<ValueFilter> text = m_textFilter->getFilter(m_matchCase->isChecked());
+    if (text) {
+        FilterRuleSet set(m_wildcardConfig, true, m_matchCase->isChecked());
+        set.addValueFilter(text);
+        sets.append(set);
+    }
+    return QSharedPointer<FilterRuleContainer>(new FilterRuleContainer(m_wildcardConfig, sets, m_matchCase->isChecked()));
+}
+
+void DemoWindow::acknowledgeSelected()
+{
+    AlarmsProxyModel* proxy = shownProxy();
+    QVector<qint64> idents;
+    for (const QModelIndex& index : m_table->selectionModel()->selectedRows()) {
+        if (const AlarmPtr alarm = proxy->getAlarmAtRow(index))
+            idents.append(alarm->getIdent());
+    }
+    const int count = proxy->getAlarmsModel()->acknowledge(idents);
+    MSG_LOG(this, MsgLoggerEnums::LogInfo) << count << " selected alarms acknowledged";
+}
+
+void DemoWindow::acknowledgeAll()
+{
+    // Every alarm the table shows, groups collapsed or not.
+    AlarmsProxyModel* proxy = shownProxy();
+    QVector<qint64> idents;
+    QList<QModelIndex> parents{QModelIndex()};
+    while (!parents.isEmpty()) {
+        const QModelIndex parent = parents.takeFirst();
+        for (int row = 0; row < proxy->rowCount(parent); ++row) {
+            const QModelIndex index = proxy->index(row, 0, parent);
+            if (const AlarmPtr alarm = proxy->getAlarmAtRow(index))
+                idents.append(alarm->getIdent());
+            else
+                parents.append(index);
+        }
+    }
+    const int count = proxy->getAlarmsModel()->acknowledge(idents);
+    MSG_LOG(this, MsgLoggerEnums::LogInfo) << count << " alarms acknowledged";
+}
+
+QString DemoWindow::tableSummary() const
+{
+    const AlarmsProxyModel* proxy = shownProxy();
+    const int groups = proxy->getGroupingDepth() > 0 ? proxy->rowCount() : 0;
+    return QStringLiteral("%1 top groups, %2 of %3 alarms shown")
+        .arg(groups)
+        .arg(proxy->getShownAlarmCount())
+        .arg(proxy->getConnectedAlarmCount());
+}
+
+void DemoWindow::alarmBurst(int count)
+{
+    m_simulator->burst(count);
 }
 
 void DemoWindow::applySource()
@@ -178,12 +318,16 @@ void DemoWindow::applySource()
     m_sourceUi->addToFilter(filter);
     QTextStream(stdout) << "apply: " << filter.toString() << Qt::endl;
     MSG_LOG(this, MsgLoggerEnums::LogInfo) << "apply: " << filter.toString();
+    filter.setRuleContainer(editedRules());
     if (filter.getSourceMode() == m_sourceUi->getArchiveMode()) {
-        // The simulated archive holds about 40 alarms a system and day.
-        const unsigned int total = unsigned(filter.getSystems().size()) * 1200u;
-        m_query->start(total, total / 7);
+        m_archiveProxy->setConnectedSystems(filter.getSystems());
+        m_archiveProxy->setFilter(filter);
+        showModel(m_archiveProxy);
+        m_query->start(filter.getSystems(), filter.getTimeRange().getStartTime(), filter.getTimeRange().getEndTime());
     } else {
         m_query->abort();
+        m_proxy->setFilter(filter);
+        showModel(m_proxy);
         m_sourceUi->displaySourceState(Constants::SourceStateOnline);
     }
     m_sourceUi->compareWithFilter(filter, true);
@@ -262,6 +406,8 @@ void DemoWindow::createMenus()
     connect(m_filterMenu, SIGNAL(aboutToShow()), this, SLOT(fillFilterMenu()));
     fillFilterMenu();
 
+    createGroupingMenu();
+
     QMenu* rights = menuBar()->addMenu(tr("&Rights"));
     m_roles = new QActionGroup(this);
     const QStringList names{tr("Operator"), tr("Engineer"), tr("Administrator")};
@@ -272,6 +418,51 @@ void DemoWindow::createMenus()
         m_roles->addAction(action);
     }
     connect(m_roles, SIGNAL(triggered(QAction*)), this, SLOT(roleChosen(QAction*)));
+}
+
+void DemoWindow::createGroupingMenu()
+{
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    QMenu* grouping = view->addMenu(tr("&Grouping"));
+    m_groupings = new QActionGroup(this);
+    const QStringList names{QStringLiteral("none"), QStringLiteral("system"), QStringLiteral("system-priority")};
+    const QStringList texts{tr("None"), tr("By system"), tr("By system and priority")};
+    for (int i = 0; i < names.size(); ++i) {
+        QAction* action = grouping->addAction(texts.at(i));
+        action->setCheckable(true);
+        action->setData(names.at(i));
+        m_groupings->addAction(action);
+    }
+    const int depth = m_proxy->getGroupingDepth();
+    m_groupings->actions().at(qMin(depth, 2))->setChecked(true);
+    connect(m_groupings, SIGNAL(triggered(QAction*)), this, SLOT(groupingChosen(QAction*)));
+}
+
+void DemoWindow::groupingChosen(QAction* action)
+{
+    setGrouping(action->data().toString());
+}
+
+bool DemoWindow::setGrouping(const QString& name)
+{
+    GroupingConfiguration grouping;
+    if (name == QLatin1String("system") || name == QLatin1String("system-priority"))
+        grouping.addRule(GroupingConfiguration::GroupByValue, QStringLiteral("SYSTEM"));
+    if (name == QLatin1String("system-priority"))
+        grouping.addRule(GroupingConfiguration::GroupByValue, QStringLiteral("PRIORITY"));
+    if (grouping.isEmpty() && name != QLatin1String("none"))
+        return false;
+    for (AlarmsProxyModel* proxy : {m_proxy, m_archiveProxy}) {
+        if (!proxy->setGroupingConfiguration(grouping))
+            return false;
+    }
+    for (QAction* action : m_groupings->actions())
+        action->setChecked(action->data().toString() == name);
+    // The table's columns changed: sort newest first again.
+    AlarmsProxyModel* shown = shownProxy();
+    m_table->setModel(nullptr);
+    showModel(shown);
+    return true;
 }
 
 void DemoWindow::fillFilterMenu()

@@ -12,12 +12,20 @@
 #include <QMainWindow>
 #include <QSharedPointer>
 
+class FilterRuleContainer;
+
+class AlarmsModel;
+class AlarmsProxyModel;
+class DemoAlarmSimulator;
 class DemoArchiveQuery;
 class DemoTextRuleFilter;
 class SourceUiLong;
 class MsgLoggerModel;
 class QActionGroup;
 class QCheckBox;
+class QLabel;
+class QModelIndex;
+class QTreeView;
 class QMenu;
 class QPlainTextEdit;
 class QTabWidget;
@@ -50,6 +58,12 @@ public:
     // Selects the page whose object name is name ("alarms", "filters", "colours", "completions").
     bool showPage(const QString& name);
     void setRole(Role role);
+    // Groups the alarm table: "none", "system" or "system-priority".
+    bool setGrouping(const QString& name);
+    // What the alarm table shows, as one line: "N groups, shown of total".
+    QString tableSummary() const;
+    // A burst of alarms from the simulated plant.
+    void alarmBurst(int count);
     static bool roleFromName(const QString& name, Role& role);
 
 private slots:
@@ -59,6 +73,12 @@ private slots:
     void matchCaseToggled(bool matchCase);
     void roleChosen(QAction* action);
     void fillFilterMenu();
+    void acknowledgeSelected();
+    void acknowledgeAll();
+    void groupingChosen(QAction* action);
+    void showCounts();
+    void expandNewGroups(const QModelIndex& parent, int first, int last);
+    void expandAllGroups();
 
 private:
     QWidget* createToolBarArea();
@@ -68,6 +88,12 @@ private:
     QWidget* createLogView();
     QWidget* createCompletionPage();
     void createMenus();
+    void createGroupingMenu();
+    // The table shows the live alarms, or the archive's after a history query.
+    void showModel(AlarmsProxyModel* proxy);
+    AlarmsProxyModel* shownProxy() const;
+    // The structured filter the operator edits, as a rule container.
+    QSharedPointer<FilterRuleContainer> editedRules() const;
 
     QString m_projectDir;
     DemoAlarmData m_alarms;
@@ -77,6 +103,15 @@ private:
     WildcardConfig m_wildcardConfig;
     SourceUiLong* m_sourceUi = nullptr;
     DemoArchiveQuery* m_query = nullptr;
+    QSharedPointer<AlarmsModel> m_alarmModel;
+    QSharedPointer<AlarmsModel> m_archiveModel;
+    AlarmsProxyModel* m_proxy = nullptr;
+    AlarmsProxyModel* m_archiveProxy = nullptr;
+    DemoAlarmSimulator* m_simulator = nullptr;
+    QTreeView* m_table = nullptr;
+    QLabel* m_counts = nullptr;
+    bool m_columnsSized = false;
+    QActionGroup* m_groupings = nullptr;
     QTabWidget* m_pages = nullptr;
     DemoTextRuleFilter* m_textFilter = nullptr;
     QCheckBox* m_matchCase = nullptr;

@@ -96,6 +96,10 @@ int main(int argc, char* argv[])
     const QCommandLineOption delayOption(QStringLiteral("delay"),
                                          QStringLiteral("Milliseconds before the screenshot is taken (default 600)."),
                                          QStringLiteral("MS"), QStringLiteral("600"));
+    const QCommandLineOption groupingOption(QStringLiteral("grouping"),
+                                            QStringLiteral("Group the alarm table: none, system or system-priority."),
+                                            QStringLiteral("NAME"));
+    parser.addOption(groupingOption);
     parser.addOption(popupOption);
     parser.addOption(queryOption);
     parser.addOption(delayOption);
@@ -129,6 +133,10 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << "qvas-demo: unknown page " << parser.value(pageOption) << Qt::endl;
         return 2;
     }
+    if (parser.isSet(groupingOption) && !window.setGrouping(parser.value(groupingOption))) {
+        QTextStream(stderr) << "qvas-demo: unknown grouping " << parser.value(groupingOption) << Qt::endl;
+        return 2;
+    }
     window.show();
     window.showInitialFilter();
     if (parser.isSet(historyOption) || parser.isSet(popupOption) || parser.isSet(queryOption))
@@ -149,6 +157,7 @@ int main(int argc, char* argv[])
         int rc = 0;
         // By default long enough for a few blink ticks to have coloured the swatches.
         QTimer::singleShot(parser.value(delayOption).toInt(), &window, [&]() {
+            QTextStream(stdout) << "table: " << window.tableSummary() << Qt::endl;
             rc = writeScreenshot(&window, file) ? 0 : 1;
             app.quit();
         });
