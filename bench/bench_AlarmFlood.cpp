@@ -1,0 +1,261 @@
+// An alarm flood: alarms arrive in batches of 1,000 a second into the alarm
+// table model (grouped by system, a text filter active) shown in a tree
+// view, while a 10 ms timer measures how late the event loop lets it run.
+// The floor is the same rows appended to a plain QStandardItemModel in the
+// same view. Each mode runs in a process of its own, so that the memory
+// figures are not mixed; without --mode both run, one after the other.
+//
+//   bench_AlarmFlood [--alarms N] [--batch N] [--interval MS] [--mode proxy|floor]
+#include <configuration/AlarmModelConfiguration.h>
+#include <configuration/ProxyModelConfiguration.h>
+#include <filtervalues/FilterRuleContainer.h>
+#include <filtervalues/SourceAndFilter.h>
+#include <filtervalues/ValueFilterText.h>
+#include <models/AlarmsModel.h>
+#include <models/AlarmsProxyModel.h>
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardItemModel>
+#include <QTextStream>
+#include <QTimer>
+#include <QTreeView>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+const int kSystems = 10;
+const int kExtraProperties = 8;
+const char* const kTexts[] = {"Pump %1 failure", "Valve %1 stuck", "Tank %1 level high", "Test alarm %1",
+                              "Feeder %1 power failure"};
+
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+// Texts do not follow the systems, so that every system has alarms that pass.
+QString textOf(int i)
+{
+    return QString::fromLatin1(kTexts[(i / kSystems) % 5]).arg(i % 97);
+}
+
+// The filter of the flood: texts ending in "failure", none starting with "Test".
+bool passesFilter(int i)
+{
+    const QString text = textOf(i);
+    return text.endsWith(QLatin1String("failure")) && !text.startsWith(QLatin1String("Test"));
+}
+
+struct Figures
+{
+    qint64 worstLateNs = 0;
+    qint64 batchNsTotal = 0;
+    qint64 batchNsWorst = 0;
+    int batches = 0;
+};
+
+// Runs add(batchIndex) every interval until batches are done, probing the
+// event loop's lateness with a 10 ms timer.
+Figures runFlood(int batches, int intervalMs, const std::function<void(int)>& add)
+{
+    Figures f;
+    QElapsedTimer clock;
+    clock.start();
+    QTimer probe;
+    qint64 expected = 10'000'000;
+    probe.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        f.worstLateNs = std::max(f.worstLateNs, now - expected);
+        expected = now + 10'000'000;
+    });
+    probe.start(10);
+    QTimer feeder;
+    QObject::connect(&feeder, &QTimer::timeout, [&] {
+        QElapsedTimer batch;
+        batch.start();
+        add(f.batches);
+        const qint64 ns = batch.nsecsElapsed();
+        f.batchNsTotal += ns;
+        f.batchNsWorst = std::max(f.batchNsWorst, ns);
+        if (++f.batches == batches) {
+            feeder.stop();
+            QTimer::singleShot(intervalMs, qApp, &QCoreApplication::quit);
+        }
+    });
+    feeder.start(intervalMs);
+    qApp->exec();
+    return f;
+}
+
+void report(const QString& mode, const Figures& f, int alarms, long rssBefore, const QString& counts)
+{
+    QTextStream(stdout) << mode << ": " << alarms << " alarms in " << f.batches << " batches; batch mean "
+                        << QString::number(f.batchNsTotal / 1e6 / std::max(1, f.batches), 'f', 2) << " ms, worst "
+                        << QString::number(f.batchNsWorst / 1e6, 'f', 2) << " ms; worst event-loop latency "
+                        << QString::number(f.worstLateNs / 1e6, 'f', 1) << " ms; memory +"
+                        << (residentKiB() - rssBefore) / 1024 << " MiB; " << counts << Qt::endl;
+}
+
+int runProxy(int alarms, int batch, int intervalMs)
+{
+    AlarmModelConfiguration config;
+    config.properties = {AlarmProp("SYSTEM", Constants::ValueSourceAlarm, AlarmProp::TypeText),
+                         AlarmProp("TIME", Constants::ValueSourceAlarm, AlarmProp::TypeTime),
+                         AlarmProp("PRIORITY", Constants::ValueSourceAlarm, AlarmProp::TypeInteger),
+                         AlarmProp("DPE", Constants::ValueSourceAlarm, AlarmProp::TypeText),
+                         AlarmProp("ALERT_TEXT", Constants::ValueSourceAlarm, AlarmProp::TypeText),
+                         AlarmProp("ACK_STATE", Constants::ValueSourceAlarm, AlarmProp::TypeInteger),
+                         AlarmProp("DIRECTION", Constants::ValueSourceAlarm, AlarmProp::TypeBool)};
+    for (int i = 0; i < kExtraProperties; ++i)
+        config.properties.append(AlarmProp(QStringLiteral("ATTR%1").arg(i), Constants::ValueSourceAlarm,
+                                           AlarmProp::TypeText));
+    ProxyModelConfiguration columns;
+    for (const AlarmProp& prop : config.properties)
+        columns.columns.append({prop.getName(), QString()});
+    const long rssBefore = residentKiB();
+
+    QSharedPointer<AlarmsModel> model(new AlarmsModel(config, nullptr));
+    AlarmsProxyModel proxy(model, columns);
+    QStringList systems;
+    for (int s = 0; s < kSystems; ++s)
+        systems << QStringLiteral("System%1").arg(s);
+    proxy.setConnectedSystems(systems);
+    GroupingConfiguration grouping;
+    grouping.addRule(GroupingConfiguration::GroupByValue, QStringLiteral("SYSTEM"));
+    proxy.setGroupingConfiguration(grouping);
+    WildcardConfig wc;
+    QSharedPointer<ValueFilterText> text(new ValueFilterText(wc, "ALERT_TEXT", Constants::ValueSourceAlarm, false));
+    text->addItem(QStringLiteral("* failure"), ValueFilterTextItem::MatchWildcard, false);
+    text->addItem(QStringLiteral("^Test"), ValueFilterTextItem::MatchRegExp, true);
+    FilterRuleSet set(wc, true, false);
+    set.addValueFilter(text);
+    SourceAndFilter filter;
+    filter.setRuleContainer(QSharedPointer<FilterRuleContainer>(new FilterRuleContainer(wc, {set}, false)));
+    proxy.setFilter(filter);
+
+    QTreeView view;
+    view.setUniformRowHeights(true);
+    view.setModel(&proxy);
+    view.resize(1200, 800);
+    view.show();
+    // The operator keeps every system's group open.
+    QObject::connect(&proxy, &QAbstractItemModel::rowsInserted, [&](const QModelIndex& parent, int first, int last) {
+        if (!parent.isValid()) {
+            for (int r = first; r <= last; ++r)
+                view.expand(proxy.index(r, 0));
+        }
+    });
+
+    const AlarmProp time = model->findProperty("TIME");
+    const AlarmProp prio = model->findProperty("PRIORITY");
+    const AlarmProp dpe = model->findProperty("DPE");
+    const AlarmProp alertText = model->findProperty("ALERT_TEXT");
+    const QDateTime start = QDateTime::currentDateTime();
+    const Figures f = runFlood(alarms / batch, intervalMs, [&](int b) {
+        AlarmList list;
+        list.reserve(batch);
+        for (int i = b * batch; i < (b + 1) * batch; ++i) {
+            QSharedPointer<AlarmInstance> a(new AlarmInstance(i + 1, systems.at(i % kSystems)));
+            a->setValue(time, start.addMSecs(i));
+            a->setValue(prio, i % 100);
+            a->setValue(dpe, QStringLiteral("%1:Device%2.state").arg(systems.at(i % kSystems)).arg(i % 500));
+            a->setValue(alertText, textOf(i));
+            for (int p = 0; p < kExtraProperties; ++p)
+                a->setValue(model->getAlarmProperties().at(7 + p), QStringLiteral("value %1").arg(i % 13));
+            list.append(a);
+        }
+        model->addAlarms(list);
+    });
+    int expected = 0;
+    for (int i = 0; i < alarms; ++i)
+        expected += passesFilter(i) ? 1 : 0;
+    int inGroups = 0;
+    for (int r = 0; r < proxy.rowCount(); ++r)
+        inGroups += proxy.rowCount(proxy.index(r, 0));
+    const bool exact = proxy.getShownAlarmCount() == expected && inGroups == expected
+        && proxy.getConnectedAlarmCount() == alarms && proxy.rowCount() == kSystems;
+    report(QStringLiteral("alarm table model, grouped, filtered"), f, alarms, rssBefore,
+           QStringLiteral("shown %1 (expected %2, in groups %3), %4 groups: counts %5")
+               .arg(proxy.getShownAlarmCount())
+               .arg(expected)
+               .arg(inGroups)
+               .arg(proxy.rowCount())
+               .arg(exact ? "exact" : "WRONG"));
+    return exact ? 0 : 1;
+}
+
+int runFloor(int alarms, int batch, int intervalMs)
+{
+    const long rssBefore = residentKiB();
+    QStandardItemModel model(0, 7 + kExtraProperties);
+    QTreeView view;
+    view.setUniformRowHeights(true);
+    view.setModel(&model);
+    view.resize(1200, 800);
+    view.show();
+    const QDateTime start = QDateTime::currentDateTime();
+    const Figures f = runFlood(alarms / batch, intervalMs, [&](int b) {
+        for (int i = b * batch; i < (b + 1) * batch; ++i) {
+            QList<QStandardItem*> row;
+            row << new QStandardItem(QStringLiteral("System%1").arg(i % kSystems))
+                << new QStandardItem(start.addMSecs(i).toString(QStringLiteral("yyyy.MM.dd hh:mm:ss")))
+                << new QStandardItem(QString::number(i % 100))
+                << new QStandardItem(QStringLiteral("System%1:Device%2.state").arg(i % kSystems).arg(i % 500))
+                << new QStandardItem(textOf(i)) << new QStandardItem(QStringLiteral("unacknowledged"))
+                << new QStandardItem(QStringLiteral("came"));
+            for (int p = 0; p < kExtraProperties; ++p)
+                row << new QStandardItem(QStringLiteral("value %1").arg(i % 13));
+            model.appendRow(row);
+        }
+    });
+    report(QStringLiteral("floor: QStandardItemModel, flat"), f, alarms, rssBefore,
+           QStringLiteral("rows %1").arg(model.rowCount()));
+    return model.rowCount() == alarms ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    const QCommandLineOption alarmsOption("alarms", "Alarms in all (100000).", "N", "100000");
+    const QCommandLineOption batchOption("batch", "Alarms a batch (1000).", "N", "1000");
+    const QCommandLineOption intervalOption("interval", "Milliseconds between batches (1000).", "MS", "1000");
+    const QCommandLineOption modeOption("mode", "proxy or floor; both when not given.", "MODE");
+    parser.addOptions({alarmsOption, batchOption, intervalOption, modeOption});
+    parser.process(app);
+    const int alarms = parser.value(alarmsOption).toInt();
+    const int batch = std::max(1, parser.value(batchOption).toInt());
+    const int interval = parser.value(intervalOption).toInt();
+    if (parser.value(modeOption) == QLatin1String("proxy"))
+        return runProxy(alarms, batch, interval);
+    if (parser.value(modeOption) == QLatin1String("floor"))
+        return runFloor(alarms, batch, interval);
+    int rc = 0;
+    for (const char* mode : {"floor", "proxy"}) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        QStringList args = app.arguments().mid(1);
+        args << "--mode" << mode;
+        child.start(app.applicationFilePath(), args);
+        child.waitForFinished(-1);
+        rc |= child.exitCode();
+    }
+    return rc;
+}
