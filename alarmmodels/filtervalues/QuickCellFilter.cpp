@@ -58,8 +58,11 @@ void QuickCellFilter::compile()
     if (m_matchFullColumn)
         pattern = WildcardPattern::anchored(pattern);
     m_regExp.setPattern(pattern);
-    m_regExp.setPatternOptions(m_matchCase ? QRegularExpression::NoPatternOption
-                                           : QRegularExpression::CaseInsensitiveOption);
+    // A wildcard stands for any text, line breaks included.
+    m_regExp.setPatternOptions((m_matchCase ? QRegularExpression::NoPatternOption
+                                            : QRegularExpression::CaseInsensitiveOption)
+                               | (m_mode == ModeRegExp ? QRegularExpression::NoPatternOption
+                                                       : QRegularExpression::DotMatchesEverythingOption));
 }
 
 bool QuickCellFilter::isValid() const

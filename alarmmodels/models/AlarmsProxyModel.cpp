@@ -178,9 +178,13 @@ bool AlarmsProxyModel::setGroupingConfiguration(const GroupingConfiguration& con
         }
         rules.append(Rule{rule.kind, prop});
     }
+    // The sort stays on the same property although the tree column comes or goes.
+    if (m_groupRules.isEmpty() && !rules.isEmpty() && m_sortColumn >= 0)
+        ++m_sortColumn;
+    else if (!m_groupRules.isEmpty() && rules.isEmpty() && m_sortColumn >= 0)
+        --m_sortColumn;
     m_grouping = config;
     m_groupRules = rules;
-    // A sort by the tree column keeps only its meaning of group order.
     rebuild();
     return true;
 }

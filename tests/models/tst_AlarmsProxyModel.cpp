@@ -195,10 +195,15 @@ void tst_AlarmsProxyModel::groupNodes()
 {
     Fixture f;
     AlarmsProxyModel m(f.model, columns());
+    QAbstractItemModelTester tester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     m.setConnectedSystems({"A", "B"});
-    QVERIFY(m.setGroupingConfiguration(grouping({"SYSTEM", "PRIORITY"})));
     f.model->addAlarms({f.make(1, "B", "x", 10), f.make(2, "A", "y", 80), f.make(3, "A", "z", 10),
                         f.make(4, "A", "w", 80)});
+    // Sorted by priority while flat; the sort stays on it when the tree column comes.
+    m.sort(2, Qt::DescendingOrder);
+    QVERIFY(m.setGroupingConfiguration(grouping({"SYSTEM"})));
+    QCOMPARE(treeText(m), QStringLiteral("A (3)[2 4 3] B (1)[1]"));
+    QVERIFY(m.setGroupingConfiguration(grouping({"SYSTEM", "PRIORITY"})));
     QCOMPARE(treeText(m), QStringLiteral("A (3)[10 (1)[3] 80 (2)[2 4]] B (1)[10 (1)[1]]"));
     // The tree column comes first; group nodes carry their value for the edit role.
     QCOMPARE(m.columnCount(), 5);
