@@ -4,6 +4,7 @@
 #include "filtervalues/WildcardConfig.h"
 #include "alarmmodels_export.h"
 
+#include <QMetaType>
 #include <QRegularExpression>
 #include <QString>
 
@@ -58,3 +59,5 @@ private:
     // Built whenever the pattern or an option changes; literal patterns are escaped.
     QRegularExpression m_regExp;
 };
+
+Q_DECLARE_METATYPE(QuickCellFilter)
