@@ -3,7 +3,7 @@
 #include "DemoAlarmData.h"
 #include "DemoAlarmSimulator.h"
 
-#include <source/SourceUi.h>
+#include <source/SourceAndFiltersUi.h>
 
 namespace {
 const int kStepMs = 250;
@@ -12,10 +12,9 @@ const int kReadSteps = 24;    // then six seconds of reading
 const int kAlarmsPerSystemHour = 6;
 } // namespace
 
-DemoArchiveQuery::DemoArchiveQuery(SourceUi* sourceUi, const DemoAlarmData& data, DemoAlarmSimulator* simulator,
+DemoArchiveQuery::DemoArchiveQuery(const DemoAlarmData& data, DemoAlarmSimulator* simulator,
                                    const QSharedPointer<AlarmsModel>& archive, QObject* parent)
     : QObject(parent)
-    , m_sourceUi(sourceUi)
     , m_data(data)
     , m_simulator(simulator)
     , m_archive(archive)
@@ -36,8 +35,8 @@ void DemoArchiveQuery::start(const QStringList& systems, const QDateTime& start,
     m_read = 0;
     m_steps = 0;
     m_archive->clear();
-    m_sourceUi->displaySourceCounts(0, 0);
-    m_sourceUi->displaySourceState(Constants::SourceStateQueryStarted);
+    showCounts(0, 0);
+    showState(Constants::SourceStateQueryStarted);
     m_timer.start();
 }
 
@@ -46,7 +45,7 @@ void DemoArchiveQuery::abort()
     if (!m_timer.isActive())
         return;
     m_timer.stop();
-    m_sourceUi->displaySourceState(Constants::SourceStateQueryAborted);
+    showState(Constants::SourceStateQueryAborted);
 }
 
 void DemoArchiveQuery::step()
@@ -72,10 +71,22 @@ void DemoArchiveQuery::step()
         alarms.append(m_simulator->makeAlarm(m_simulator->nextIdent(), source, time, ack, i % 3 != 0));
     }
     m_archive->addAlarms(alarms);
-    m_sourceUi->displaySourceState(Constants::SourceStateQueryReading);
-    m_sourceUi->displaySourceCounts(m_read, matched);
+    showState(Constants::SourceStateQueryReading);
+    showCounts(m_read, matched);
     if (readStep >= kReadSteps) {
         m_timer.stop();
-        m_sourceUi->displaySourceState(Constants::SourceStateQueryDone);
+        showState(Constants::SourceStateQueryDone);
     }
+}
+
+void DemoArchiveQuery::showState(Constants::SourceState state)
+{
+    if (m_panel)
+        m_panel->displaySourceState(state);
+}
+
+void DemoArchiveQuery::showCounts(unsigned int read, unsigned int matching)
+{
+    if (m_panel)
+        m_panel->displaySourceCounts(read, matching);
 }

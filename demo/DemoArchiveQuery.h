@@ -2,15 +2,18 @@
 
 #include <models/AlarmsModel.h>
 
+#include <source/SourceAndFiltersUi.h>
+
 #include <QDateTime>
 #include <QObject>
+#include <QPointer>
 #include <QSharedPointer>
 #include <QStringList>
 #include <QTimer>
 
 class DemoAlarmData;
 class DemoAlarmSimulator;
-class SourceUi;
+
 
 // A simulated archive query: it walks the source control through the
 // states of a running query (started, reading with growing counts,
@@ -21,8 +24,11 @@ class DemoArchiveQuery : public QObject
 {
     Q_OBJECT
 public:
-    DemoArchiveQuery(SourceUi* sourceUi, const DemoAlarmData& data, DemoAlarmSimulator* simulator,
+    DemoArchiveQuery(const DemoAlarmData& data, DemoAlarmSimulator* simulator,
                      const QSharedPointer<AlarmsModel>& archive, QObject* parent);
+
+    // The panel that shows the query's state and counts (none: not shown).
+    void setPanel(SourceAndFiltersUi* panel) { m_panel = panel; }
 
     bool isRunning() const { return m_timer.isActive(); }
     // Reads the archive's alarms of systems between start and end.
@@ -35,7 +41,10 @@ private slots:
     void step();
 
 private:
-    SourceUi* m_sourceUi;
+    void showState(Constants::SourceState state);
+    void showCounts(unsigned int read, unsigned int matching);
+
+    QPointer<SourceAndFiltersUi> m_panel;
     const DemoAlarmData& m_data;
     DemoAlarmSimulator* m_simulator;
     QSharedPointer<AlarmsModel> m_archive;

@@ -10,6 +10,10 @@
 #include <access/EwoActions.h>
 #include <colors/ColorEngine.h>
 #include <patterns/CompletionSource.h>
+#include <patterns/QuickFilterEditor.h>
+#include <source/SourceAndFiltersUi.h>
+#include <source/SourceAndFiltersUiFactory.h>
+#include <source/SourceUi.h>
 #include <source/SourceUiLong.h>
 
 #include <scripts/Controller.h>
@@ -107,7 +111,7 @@ DemoWindow::DemoWindow(const QString& projectDir, const AlarmScreenConfiguration
     auto* topLayout = new QVBoxLayout(top);
     topLayout->setContentsMargins(0, 0, 0, 0);
     topLayout->addWidget(createToolBarArea());
-    topLayout->addWidget(createSourceControl());
+    topLayout->addWidget(createPanelArea());
     topLayout->addWidget(m_pages);
 
     auto* splitter = new QSplitter(Qt::Vertical);
@@ -122,8 +126,6 @@ DemoWindow::DemoWindow(const QString& projectDir, const AlarmScreenConfiguration
     showCounts();
     createMenus();
     setRole(RoleOperator);
-    // While the source control shows a change the operator has not applied.
-    connect(m_sourceUi, SIGNAL(changed()), this, SLOT(sourceChanged()));
     resize(1100, 760);
 }
 
@@ -150,21 +152,102 @@ QWidget* DemoWindow::createToolBarArea()
     return bar;
 }
 
-QWidget* DemoWindow::createSourceControl()
+QWidget* DemoWindow::createPanelArea()
 {
-    m_sourceUi = new SourceUiLong(m_config, this);
-    m_sourceUi->setMayApplySettings(true);
+    m_panelArea = new QWidget;
+    auto* layout = new QVBoxLayout(m_panelArea);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_query = new DemoArchiveQuery(m_alarms, m_simulator, m_archiveModel, this);
+    const QString configured = m_config.getFilterWidgetConfiguration().panelPlugin;
+    m_pluginName = configured.isEmpty() ? QStringLiteral("qvasSamplePanel") : configured;
+    const FilterWidgetConfiguration& fw = m_config.getFilterWidgetConfiguration();
+    setPanelKind(fw.noPanel ? QStringLiteral("none") : configured.isEmpty() ? QStringLiteral("builtin")
+                                                                            : QStringLiteral("plugin"));
+    return m_panelArea;
+}
+
+bool DemoWindow::setPanelKind(const QString& kind)
+{
+    if (kind != QLatin1String("builtin") && kind != QLatin1String("none") && kind != QLatin1String("plugin"))
+        return false;
+    // The configuration the factory reads decides between the three panels.
+    AlarmScreenConfiguration config(m_config);
+    config.filterWidgetConfiguration().noPanel = kind == QLatin1String("none");
+    config.filterWidgetConfiguration().panelPlugin = kind == QLatin1String("plugin") ? m_pluginName : QString();
+    m_panelKind = kind;
+    m_query->abort();
+    delete m_panel;
+    qDeleteAll(m_panelArea->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly));
+    SourceAndFiltersUiFactory factory(this);
+    m_panel = factory.create(config, m_panelArea);
+    m_query->setPanel(m_panel);
+    if (m_panelKinds) {
+        for (QAction* action : m_panelKinds->actions())
+            action->setChecked(action->data().toString() == kind);
+    }
+    if (!m_panel) {
+        auto* none = new QLabel(kind == QLatin1String("none") ? tr("No source-and-filters panel (configured so).")
+                                                              : tr("The panel plug-in '%1' could not be loaded; see the log.")
+                                                                    .arg(m_pluginName));
+        m_panelArea->layout()->addWidget(none);
+        return true;
+    }
+    m_panelArea->layout()->addWidget(m_panel);
     if (m_config.getAlarmSourceConfiguration().archiveTimesInUtc)
-        m_sourceUi->setTimeSpec(Qt::UTC);
-    m_sourceUi->connectedSystemsChanged(m_proxy->getConnectedSystems());
-    m_sourceUi->displaySourceState(Constants::SourceStateOnline);
-    m_query = new DemoArchiveQuery(m_sourceUi, m_alarms, m_simulator, m_archiveModel, this);
-    connect(m_sourceUi, SIGNAL(apply()), this, SLOT(applySource()));
-    connect(m_sourceUi, SIGNAL(abortQuery()), m_query, SLOT(abort()));
+        m_panel->setTimeSpec(Qt::UTC);
+    m_panel->connectedSystemsChanged(m_proxy->getConnectedSystems());
+    m_panel->displaySourceState(Constants::SourceStateOnline);
+    connect(m_panel, SIGNAL(applyStructuredFilter(const SourceAndFilter&, int)), this,
+            SLOT(applyPanelFilter(const SourceAndFilter&, int)));
+    connect(m_panel, SIGNAL(abortQuery()), m_query, SLOT(abort()));
+    connect(m_panel, SIGNAL(structuredFilterChanged()), this, SLOT(panelChanged()));
+    connect(m_panel, SIGNAL(quickFilterChanged(const QuickCellFilter&)), this,
+            SLOT(quickFilterChanged(const QuickCellFilter&)));
     // One registry for the whole screen: the source control's own rights
     // and controls are merged into the window's.
-    m_sourceUi->setActionAccess(getActionAccess());
-    return m_sourceUi;
+    if (auto* source = qobject_cast<SourceUiLong*>(sourceUi()))
+        source->setActionAccess(getActionAccess());
+    // What the table shows now is what the new panel starts from.
+    m_applied = m_panel->getFilter();
+    m_panel->setAppliedQuickFilter(shownProxy()->getQuickFilter());
+    m_panel->compareWithFilter(m_applied, true);
+    return true;
+}
+
+SourceUi* DemoWindow::sourceUi() const
+{
+    return m_panel ? m_panel->getSourceUi() : nullptr;
+}
+
+void DemoWindow::panelChanged()
+{
+    if (m_panel)
+        m_panel->compareWithFilter(m_applied, true);
+}
+
+void DemoWindow::quickFilterChanged(const QuickCellFilter& filter)
+{
+    for (AlarmsProxyModel* proxy : {m_proxy, m_archiveProxy}) {
+        if (!proxy->setQuickFilter(filter))
+            return;
+    }
+    m_panel->setAppliedQuickFilter(filter);
+    QTextStream(stdout) << "quick filter: '" << filter.getString() << "' mode " << filter.getMode() << Qt::endl;
+}
+
+bool DemoWindow::typeQuickFilter(const QString& text)
+{
+    QuickFilterEditor* editor = m_panel ? m_panel->getQuickFilterEditor() : nullptr;
+    if (!editor)
+        return false;
+    editor->setText(text);
+    emit editor->editingFinished();
+    return true;
+}
+
+void DemoWindow::panelKindChosen(QAction* action)
+{
+    setPanelKind(action->data().toString());
 }
 
 QWidget* DemoWindow::createAlarmTable()
@@ -312,14 +395,22 @@ void DemoWindow::alarmBurst(int count)
     m_simulator->burst(count);
 }
 
-void DemoWindow::applySource()
+void DemoWindow::applySourceNow()
 {
-    SourceAndFilter filter(this, QStringLiteral("applied"));
-    m_sourceUi->addToFilter(filter);
-    QTextStream(stdout) << "apply: " << filter.toString() << Qt::endl;
-    MSG_LOG(this, MsgLoggerEnums::LogInfo) << "apply: " << filter.toString();
-    filter.setRuleContainer(editedRules());
-    if (filter.getSourceMode() == m_sourceUi->getArchiveMode()) {
+    if (m_panel)
+        m_panel->applyFilterRequest();
+}
+
+void DemoWindow::applyPanelFilter(const SourceAndFilter& applied, int type)
+{
+    m_applied = applied;
+    QTextStream(stdout) << "apply: " << applied.toString() << Qt::endl;
+    MSG_LOG(this, MsgLoggerEnums::LogInfo) << "apply (type " << type << "): " << applied.toString();
+    // Without structured filters in the panel, the Filters page gives the rules.
+    SourceAndFilter filter(applied);
+    if (!applied.getRuleContainer() || applied.getRuleContainer()->isEmpty())
+        filter.setRuleContainer(editedRules());
+    if (int(filter.getSourceMode()) == m_config.getAlarmSourceConfiguration().archiveSourceMode) {
         m_archiveProxy->setConnectedSystems(filter.getSystems());
         m_archiveProxy->setFilter(filter);
         showModel(m_archiveProxy);
@@ -328,15 +419,15 @@ void DemoWindow::applySource()
         m_query->abort();
         m_proxy->setFilter(filter);
         showModel(m_proxy);
-        m_sourceUi->displaySourceState(Constants::SourceStateOnline);
+        m_panel->displaySourceState(Constants::SourceStateOnline);
     }
-    m_sourceUi->compareWithFilter(filter, true);
-    m_sourceUi->displayFilterModified(true);
+    m_panel->compareWithFilter(m_applied, true);
 }
 
 void DemoWindow::showHistory()
 {
-    if (auto* combo = m_sourceUi->findChild<QComboBox*>(QStringLiteral("comboBoxSourceMode"))) {
+    SourceUi* source = sourceUi();
+    if (auto* combo = source ? source->findChild<QComboBox*>(QStringLiteral("comboBoxSourceMode")) : nullptr) {
         combo->setCurrentIndex(1);
         QMetaObject::invokeMethod(combo, "activated", Q_ARG(int, 1));
     }
@@ -347,7 +438,8 @@ bool DemoWindow::openSourcePopup(const QString& name)
     const QString button = name == QLatin1String("systems") ? QStringLiteral("buttonSystems")
                          : name == QLatin1String("timerange") ? QStringLiteral("buttonTimeRange")
                                                               : QString();
-    auto* anchor = button.isEmpty() ? nullptr : m_sourceUi->findChild<QToolButton*>(button);
+    SourceUi* source = sourceUi();
+    auto* anchor = button.isEmpty() || !source ? nullptr : source->findChild<QToolButton*>(button);
     if (!anchor)
         return false;
     anchor->click();
@@ -433,6 +525,18 @@ void DemoWindow::createGroupingMenu()
         action->setData(names.at(i));
         m_groupings->addAction(action);
     }
+    QMenu* panel = view->addMenu(tr("&Panel"));
+    m_panelKinds = new QActionGroup(this);
+    const QStringList kinds{QStringLiteral("plugin"), QStringLiteral("builtin"), QStringLiteral("none")};
+    const QStringList kindTexts{tr("Sample plug-in panel (%1)").arg(m_pluginName), tr("Built-in panel"), tr("No panel")};
+    for (int i = 0; i < kinds.size(); ++i) {
+        QAction* action = panel->addAction(kindTexts.at(i));
+        action->setCheckable(true);
+        action->setData(kinds.at(i));
+        action->setChecked(kinds.at(i) == m_panelKind);
+        m_panelKinds->addAction(action);
+    }
+    connect(m_panelKinds, SIGNAL(triggered(QAction*)), this, SLOT(panelKindChosen(QAction*)));
     const int depth = m_proxy->getGroupingDepth();
     m_groupings->actions().at(qMin(depth, 2))->setChecked(true);
     connect(m_groupings, SIGNAL(triggered(QAction*)), this, SLOT(groupingChosen(QAction*)));
@@ -493,11 +597,6 @@ void DemoWindow::setRole(Role role)
         m_roles->actions().at(role)->setChecked(true);
     fillFilterMenu();
     MSG_LOG(this, MsgLoggerEnums::LogInfo) << "rights of role " << int(role) << " applied";
-}
-
-void DemoWindow::sourceChanged()
-{
-    m_sourceUi->displayFilterModified(false);
 }
 
 void DemoWindow::roleChosen(QAction* action)

@@ -7,6 +7,7 @@
 
 #include <configuration/AlarmScreenConfiguration.h>
 #include <logging/MsgLoggingProducer.h>
+#include <filtervalues/SourceAndFilter.h>
 #include <filtervalues/WildcardConfig.h>
 
 #include <QMainWindow>
@@ -19,7 +20,9 @@ class AlarmsProxyModel;
 class DemoAlarmSimulator;
 class DemoArchiveQuery;
 class DemoTextRuleFilter;
-class SourceUiLong;
+class SourceAndFiltersUi;
+class SourceUi;
+class QuickCellFilter;
 class MsgLoggerModel;
 class QActionGroup;
 class QCheckBox;
@@ -51,10 +54,15 @@ public:
     void showInitialFilter();
     // Switches the source control to history (as the operator does).
     void showHistory();
-    // Applies the source control's current source, as its Apply button does.
-    void applySourceNow() { applySource(); }
+    // Applies the panel's current source and filters, as its Apply button does.
+    void applySourceNow();
     // Opens the source control's "systems" or "timerange" popup.
     bool openSourcePopup(const QString& name);
+    // Builds the source-and-filters panel: "builtin", "none" or "plugin"
+    // (the configuration's plug-in, or the sample one).
+    bool setPanelKind(const QString& kind);
+    // Types text into the panel's quick filter and finishes editing, as the operator does.
+    bool typeQuickFilter(const QString& text);
     // Selects the page whose object name is name ("alarms", "filters", "colours", "completions").
     bool showPage(const QString& name);
     void setRole(Role role);
@@ -67,8 +75,10 @@ public:
     static bool roleFromName(const QString& name, Role& role);
 
 private slots:
-    void applySource();
-    void sourceChanged();
+    void applyPanelFilter(const SourceAndFilter& filter, int type);
+    void panelChanged();
+    void quickFilterChanged(const QuickCellFilter& filter);
+    void panelKindChosen(QAction* action);
     void filterEdited();
     void matchCaseToggled(bool matchCase);
     void roleChosen(QAction* action);
@@ -82,7 +92,8 @@ private slots:
 
 private:
     QWidget* createToolBarArea();
-    QWidget* createSourceControl();
+    QWidget* createPanelArea();
+    SourceUi* sourceUi() const;
     QWidget* createAlarmTable();
     QWidget* createFilterPage();
     QWidget* createLogView();
@@ -101,7 +112,13 @@ private:
     QSharedPointer<MsgLoggerModel> m_log;
     AlarmScreenConfiguration m_config;
     WildcardConfig m_wildcardConfig;
-    SourceUiLong* m_sourceUi = nullptr;
+    QWidget* m_panelArea = nullptr;
+    SourceAndFiltersUi* m_panel = nullptr;
+    QString m_pluginName;
+    QString m_panelKind;
+    // The filter as the panel last asked to apply it; the panel compares with it.
+    SourceAndFilter m_applied;
+    QActionGroup* m_panelKinds = nullptr;
     DemoArchiveQuery* m_query = nullptr;
     QSharedPointer<AlarmsModel> m_alarmModel;
     QSharedPointer<AlarmsModel> m_archiveModel;

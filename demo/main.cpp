@@ -100,6 +100,15 @@ int main(int argc, char* argv[])
                                             QStringLiteral("Group the alarm table: none, system or system-priority."),
                                             QStringLiteral("NAME"));
     parser.addOption(groupingOption);
+    const QCommandLineOption panelOption(QStringLiteral("panel"),
+                                         QStringLiteral("The source-and-filters panel: plugin, builtin or none "
+                                                        "(default: as configured)."),
+                                         QStringLiteral("KIND"));
+    const QCommandLineOption quickOption(QStringLiteral("quick"),
+                                         QStringLiteral("Type TEXT into the quick filter and finish editing."),
+                                         QStringLiteral("TEXT"));
+    parser.addOption(panelOption);
+    parser.addOption(quickOption);
     parser.addOption(popupOption);
     parser.addOption(queryOption);
     parser.addOption(delayOption);
@@ -112,8 +121,9 @@ int main(int argc, char* argv[])
     }
 
     const QString projectDir = QDir(parser.value(projectOption)).absolutePath();
-    // The platform's path list: the demo project is the one project path.
-    Resources::pathes_.setPathes({projectDir});
+    // The platform's path list: the demo project, then the build tree's
+    // demo project folder, whose bin/plugins/ holds the sample panel plug-in.
+    Resources::pathes_.setPathes({projectDir, QStringLiteral(QVAS_DEMO_BUILD_PROJECT_DIR)});
 
     const QString configFile = parser.isSet(configOption)
         ? parser.value(configOption)
@@ -133,6 +143,10 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << "qvas-demo: unknown page " << parser.value(pageOption) << Qt::endl;
         return 2;
     }
+    if (parser.isSet(panelOption) && !window.setPanelKind(parser.value(panelOption))) {
+        QTextStream(stderr) << "qvas-demo: unknown panel " << parser.value(panelOption) << Qt::endl;
+        return 2;
+    }
     if (parser.isSet(groupingOption) && !window.setGrouping(parser.value(groupingOption))) {
         QTextStream(stderr) << "qvas-demo: unknown grouping " << parser.value(groupingOption) << Qt::endl;
         return 2;
@@ -143,6 +157,10 @@ int main(int argc, char* argv[])
         window.showHistory();
     if (parser.isSet(queryOption))
         window.applySourceNow();
+    if (parser.isSet(quickOption) && !window.typeQuickFilter(parser.value(quickOption))) {
+        QTextStream(stderr) << "qvas-demo: the panel has no quick filter" << Qt::endl;
+        return 2;
+    }
     if (parser.isSet(popupOption)) {
         // After the window is laid out, so the popup opens below its button.
         const QString popup = parser.value(popupOption);

@@ -1,0 +1,190 @@
+#include <patterns/QuickFilterEditor.h>
+#include <patterns/QuickFilterOptions.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+const QColor kModified(255, 255, 192);
+const QColor kError(255, 160, 160);
+
+QColor background(const QuickFilterEditor& editor)
+{
+    return editor.palette().brush(QPalette::Active, editor.backgroundRole()).color();
+}
+
+QColor applicationBackground(const QuickFilterEditor& editor)
+{
+    return QGuiApplication::palette().brush(QPalette::Active, editor.backgroundRole()).color();
+}
+
+// The line edit's clear button, which clears the text and triggers its action.
+QToolButton* clearButton(QuickFilterEditor& editor)
+{
+    for (QToolButton* button : editor.findChildren<QToolButton*>()) {
+        if (button->defaultAction() && button->defaultAction()->objectName() == "_q_qlineeditclearaction")
+            return button;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class tst_QuickFilterEditor : public QObject
+{
+    Q_OBJECT
+private slots:
+    void coloursAndEmissions();
+    void optionsOnlyRecolour();
+    void appliedAndCleared();
+    void optionsPopup();
+    void optionButtons_data();
+    void optionButtons();
+};
+
+void tst_QuickFilterEditor::coloursAndEmissions()
+{
+    QWidget host;
+    auto* editor = new QuickFilterEditor(&host);
+    QSignalSpy emitted(editor, SIGNAL(filterModified(const QuickCellFilter&)));
+    QCOMPARE(background(*editor), applicationBackground(*editor));
+
+    // A valid text that is not applied: light yellow; Return emits it.
+    QTest::keyClicks(editor, "pump");
+    QCOMPARE(background(*editor), kModified);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(emitted.count(), 1);
+    QCOMPARE(emitted.last().at(0).value<QuickCellFilter>().getString(), QStringLiteral("pump"));
+    editor->setAppliedFilter(emitted.last().at(0).value<QuickCellFilter>());
+    QCOMPARE(background(*editor), applicationBackground(*editor));
+
+    // An invalid regular expression: light red, and Return emits nothing.
+    editor->getOptions()->findChild<QRadioButton*>("radioButtonRegExp")->setChecked(true);
+    editor->setText("(pump");
+    QCOMPARE(background(*editor), kError);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(emitted.count(), 1);
+
+    // The clear button empties the text and finishes editing.
+    QToolButton* clear = clearButton(*editor);
+    QVERIFY(clear);
+    clear->click();
+    QCOMPARE(editor->text(), QString());
+    QTRY_COMPARE(emitted.count(), 2);
+    QCOMPARE(emitted.last().at(0).value<QuickCellFilter>().getString(), QString());
+    QCOMPARE(emitted.last().at(0).value<QuickCellFilter>().getMode(), 2);
+}
+
+void tst_QuickFilterEditor::optionsOnlyRecolour()
+{
+    QWidget host;
+    auto* editor = new QuickFilterEditor(&host);
+    QuickCellFilter applied;
+    applied.setString("pump");
+    editor->setAppliedFilter(applied);
+    QSignalSpy emitted(editor, SIGNAL(filterModified(const QuickCellFilter&)));
+    QCOMPARE(background(*editor), applicationBackground(*editor));
+
+    auto* matchCase = editor->getOptions()->findChild<QCheckBox*>("checkBoxMatchCase");
+    matchCase->setChecked(true);
+    QCOMPARE(background(*editor), kModified);
+    QCOMPARE(emitted.count(), 0);
+    matchCase->setChecked(false);
+    QCOMPARE(background(*editor), applicationBackground(*editor));
+    editor->getOptions()->findChild<QCheckBox*>("checkBoxMatchFullColumn")->setChecked(true);
+    QCOMPARE(emitted.count(), 0);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(emitted.count(), 1);
+    QVERIFY(emitted.last().at(0).value<QuickCellFilter>().isMatchFullColumn());
+}
+
+void tst_QuickFilterEditor::appliedAndCleared()
+{
+    QWidget host;
+    auto* editor = new QuickFilterEditor(&host);
+    WildcardConfig wildcard;
+    wildcard.matchAllChar = QLatin1Char('%');
+    wildcard.emptyIsMatchAll = true;
+    editor->setWildcardConfig(wildcard);
+    QCOMPARE(editor->placeholderText(), QStringLiteral("%"));
+    QSignalSpy emitted(editor, SIGNAL(filterModified(const QuickCellFilter&)));
+
+    QuickCellFilter applied;
+    applied.setMode(QuickCellFilter::ModeLiteral);
+    applied.setString("valve");
+    editor->setAppliedFilter(applied);
+    QCOMPARE(editor->text(), QStringLiteral("valve"));
+    QCOMPARE(editor->cursorPosition(), 5);
+    QCOMPARE(background(*editor), applicationBackground(*editor));
+    QVERIFY(editor->getEditedFilter() == applied);
+
+    editor->clear();
+    QCOMPARE(editor->text(), QString());
+    QCOMPARE(editor->getAppliedFilter().getString(), QString());
+    QCOMPARE(editor->getAppliedFilter().getMode(), int(QuickCellFilter::ModeLiteral));
+    QCOMPARE(background(*editor), applicationBackground(*editor));
+    QCOMPARE(emitted.count(), 0);
+}
+
+void tst_QuickFilterEditor::optionsPopup()
+{
+    QWidget host;
+    auto* editor = new QuickFilterEditor(&host);
+    host.show();
+    QuickFilterOptions* options = editor->getOptions();
+    QCOMPARE(options->parentWidget(), &host);
+    QAction* setup = nullptr;
+    for (QAction* action : editor->actions()) {
+        if (action->toolTip() == QStringLiteral("Edit options"))
+            setup = action;
+    }
+    QVERIFY(setup);
+    QVERIFY(!setup->icon().isNull());
+    setup->trigger();
+    QVERIFY(options->isVisible());
+    QCOMPARE(options->pos(), editor->mapToGlobal(QPoint(0, editor->height() - 1)));
+    setup->trigger();
+    QVERIFY(options->isHidden());
+}
+
+void tst_QuickFilterEditor::optionButtons_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("checked");
+    QTest::newRow("wildcard") << 1 << "radioButtonWildCard";
+    QTest::newRow("regexp") << 2 << "radioButtonRegExp";
+    QTest::newRow("literal") << 0 << "radioButtonString";
+    QTest::newRow("unknown mode checks none") << 7 << "";
+}
+
+void tst_QuickFilterEditor::optionButtons()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, checked);
+    QuickFilterOptions options(nullptr, nullptr);
+    QSignalSpy modes(&options, SIGNAL(modeChanged(int)));
+    options.findChild<QRadioButton*>("radioButtonString")->setChecked(true);
+    QCOMPARE(modes.count(), 1);
+    QuickCellFilter filter;
+    filter.setMode(mode);
+    filter.setMatchCase(true);
+    options.setFilterOptions(filter);
+    QCOMPARE(modes.count(), 1);
+    QVERIFY(options.findChild<QCheckBox*>("checkBoxMatchCase")->isChecked());
+    for (QRadioButton* button : options.findChildren<QRadioButton*>())
+        QCOMPARE(button->isChecked(), button->objectName() == checked);
+    // A change of button gives one signal, although two buttons toggle.
+    auto* other = options.findChild<QRadioButton*>(mode == 2 ? "radioButtonWildCard" : "radioButtonRegExp");
+    other->setChecked(true);
+    QCOMPARE(modes.count(), 2);
+    QCOMPARE(modes.last().at(0).toInt(), mode == 2 ? 1 : 2);
+}
+
+QTEST_MAIN(tst_QuickFilterEditor)
+#include "tst_QuickFilterEditor.moc"
