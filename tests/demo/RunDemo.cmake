@@ -26,6 +26,19 @@ if(NOT out MATCHES "apply: mode 2, range Last 1 hours, systems \\[Lab,Plant0,Pla
   message(FATAL_ERROR "demo did not apply the archive source: ${out}")
 endif()
 
+# The configured panel comes from the sample plug-in; its quick filter filters the table.
+run_demo(--quick Pump --grouping none --delay 10 --screenshot ${WORK_DIR}/quick.png)
+if(NOT out MATCHES "quick filter: 'Pump' mode 1" OR NOT out MATCHES "table: 0 top groups, ([1-9][0-9]*) of ([1-9][0-9]*) alarms shown")
+  message(FATAL_ERROR "the plug-in panel's quick filter did not filter the table: ${out} ${err}")
+endif()
+if(CMAKE_MATCH_1 EQUAL CMAKE_MATCH_2)
+  message(FATAL_ERROR "the quick filter hid no alarm: ${out}")
+endif()
+run_demo(--panel none --delay 10 --screenshot ${WORK_DIR}/nopanel.png)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "the demo without panel failed (${rc}): ${err}")
+endif()
+
 file(WRITE ${WORK_DIR}/bad.json "{\"log\": {\"threshold\": \"high\"}}")
 run_demo(--config ${WORK_DIR}/bad.json --screenshot ${WORK_DIR}/never.png)
 if(rc EQUAL 0 OR NOT err MATCHES "bad.json: key 'log.threshold' must be a whole number from 0 to 3")

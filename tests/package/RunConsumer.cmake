@@ -13,11 +13,13 @@ function(run)
 endfunction()
 
 run(${CMAKE_COMMAND} --install ${QVAS_BUILD_DIR} --prefix ${prefix})
-run(${CMAKE_COMMAND} -S ${CONSUMER_SOURCE_DIR} -B ${consumer_build} -DCMAKE_PREFIX_PATH=${prefix})
+run(${CMAKE_COMMAND} -S ${CONSUMER_SOURCE_DIR} -B ${consumer_build} -DCMAKE_PREFIX_PATH=${prefix}
+    -DSAMPLE_PLUGIN_DIR=${SAMPLE_PLUGIN_DIR})
 run(${CMAKE_COMMAND} --build ${consumer_build})
 set(ENV{LD_LIBRARY_PATH} "${prefix}/lib:${prefix}/lib64:$ENV{LD_LIBRARY_PATH}")
 run(${consumer_build}/qvas-consumer)
-if(NOT last_output MATCHES "consumer: text ALERT_TEXT@0: Ex'Valve'")
+if(NOT last_output MATCHES "consumer: text ALERT_TEXT@0: Ex'Valve'"
+   OR NOT last_output MATCHES "consumer panel: samplePanel page for ALERT_TEXT")
   message(FATAL_ERROR "unexpected consumer output: ${last_output}")
 endif()
 message(STATUS "${last_output}")

@@ -1,4 +1,9 @@
 #include <filters/WEditFilterRuleText.h>
+#include <source/SourceAndFiltersUi.h>
+#include <source/SourceAndFiltersUiFactory.h>
+
+#include <configuration/AlarmScreenConfiguration.h>
+#include <environment/Resources.h>
 
 #include <filtervalues/ValueFilterText.h>
 
@@ -29,6 +34,20 @@ int main(int argc, char* argv[])
     if (!back)
         return 2;
     QTextStream(stdout) << "consumer: " << back->toString() << Qt::endl;
+
+    // The sample panel plug-in, built by this project against the package,
+    // found under the bin folder of the one platform path.
+    Resources::pathes_.setPathes({QStringLiteral(CONSUMER_PROJECT_DIR)});
+    AlarmScreenConfiguration screen;
+    screen.filterWidgetConfiguration().panelPlugin = QStringLiteral("qvasSamplePanel");
+    SourceAndFiltersUiFactory factory(&screen);
+    QScopedPointer<SourceAndFiltersUi> panel(factory.create(screen, nullptr));
+    QStringList properties;
+    QScopedPointer<QWidget> page(factory.buildStructuredFilterPageUi(screen, properties));
+    if (!panel || !page)
+        return 3;
+    QTextStream(stdout) << "consumer panel: " << panel->objectName() << " page for " << properties.join(',')
+                        << Qt::endl;
     return 0;
 }
 
