@@ -1,6 +1,7 @@
 #include "configuration/JsonParser.h"
 
 #include "configuration/AlarmScreenConfiguration.h"
+#include "configuration/FilterJson.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -226,6 +227,26 @@ void readGrouping(Reader& r, const QJsonObject& root, const AlarmModelConfigurat
         out = grouping;
 }
 
+// The default filter, whose filters must name alarm properties when there are any.
+void readDefaultFilter(Reader& r, const QJsonObject& user, AlarmScreenConfiguration& config)
+{
+    if (!r.ok() || !user.contains("defaultFilter"))
+        return;
+    if (!user.value("defaultFilter").isObject()) {
+        r.fail("userSettings.defaultFilter", "an object");
+        return;
+    }
+    const AlarmModelConfiguration& model = config.getAlarmModelConfiguration();
+    SourceAndFilter filter(&config, QStringLiteral("default"));
+    QString error;
+    if (!FilterJson::fromJson(user.value("defaultFilter").toObject(), config.getWildcardConfig(),
+                              model.properties.isEmpty() ? nullptr : &model, filter, error,
+                              QStringLiteral("userSettings.defaultFilter")))
+        r.error = error;
+    else
+        config.userSettings().defaultFilter = filter;
+}
+
 struct LogSettings
 {
     int threshold;
@@ -281,7 +302,7 @@ void readConfiguration(Reader& r, const QJsonObject& root, AlarmScreenConfigurat
     }
 
     const QJsonObject user =
-        r.section(root, "userSettings", "userSettings", {"defaultFilterAction", "areaVisibility"});
+        r.section(root, "userSettings", "userSettings", {"defaultFilterAction", "areaVisibility", "defaultFilter"});
     int action = config.getUserSettings().defaultFilterAction;
     int visibility = config.getUserSettings().areaVisibility;
     r.readInt(user, "userSettings", "defaultFilterAction", 0, 3, action);
@@ -292,6 +313,7 @@ void readConfiguration(Reader& r, const QJsonObject& root, AlarmScreenConfigurat
     readAlarmModel(r, root, config.alarmModelConfiguration());
     readProxyModel(r, root, config.getAlarmModelConfiguration(), config.proxyModelConfiguration());
     readGrouping(r, root, config.getAlarmModelConfiguration(), config.groupingConfiguration());
+    readDefaultFilter(r, user, config);
     const QJsonObject mouse =
         r.section(root, "mouseProcessor", "mouseProcessor", {"forwardToHost", "ctrlLibrary", "ctrlFunction"});
     MouseProcessorConfiguration& mp = config.mouseProcessorConfiguration();

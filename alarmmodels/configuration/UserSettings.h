@@ -1,5 +1,6 @@
 #pragma once
 
+#include "filtervalues/SourceAndFilter.h"
 #include "alarmmodels_export.h"
 
 #include <QObject>
@@ -29,5 +30,7 @@ public:
     Q_ENUM(AsAreaVisibility)
 
     DefaultFilterAction defaultFilterAction = UseDefaultFilter;
+    // The default filter handed to the structured filter panel with the action.
+    SourceAndFilter defaultFilter;
     AsAreaVisibility areaVisibility = AreaExpanded;
 };

@@ -1,5 +1,7 @@
 #include <configuration/AlarmScreenConfiguration.h>
+#include <configuration/FilterJson.h>
 #include <configuration/JsonParser.h>
+#include <filtervalues/FilterRuleContainer.h>
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -57,6 +59,8 @@ private slots:
     void refusesWholeDocuments_data();
     void refusesWholeDocuments();
     void fileErrorsNameTheFile();
+    void filters_data();
+    void filters();
 };
 
 void tst_JsonParser::readsEveryKey()
@@ -180,6 +184,67 @@ void tst_JsonParser::fileErrorsNameTheFile()
     file.close();
     QVERIFY(!JsonParser::parseFile(bad, config, err));
     QCOMPARE(err, bad + ": key 'log.functionNames' must be a whole number from 0 to 2");
+}
+
+void tst_JsonParser::filters_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("error");  // empty: read, and read back alike from its own JSON
+    QTest::newRow("two sets") << QByteArray(R"({"userSettings": {"defaultFilterAction": 2, "defaultFilter":
+        {"matchCase": true, "sets": [
+            {"include": true, "filters": [{"property": "ALERT_TEXT", "rules": [
+                {"pattern": "Pump *"}, {"pattern": "^Test", "method": "regexp", "exclude": true}]}]},
+            {"include": false, "filters": [{"property": "PRIO", "source": 1, "matchCase": true,
+                "rules": [{"pattern": "10", "method": "exact"}]}]}]}}})")
+                              << "";
+    QTest::newRow("unknown property")
+        << QByteArray(R"({"userSettings": {"defaultFilter": {"sets": [{"filters": [{"property": "NOPE", "rules": []}]}]}}})")
+        << "key 'userSettings.defaultFilter.sets[0].filters[0].property' must be the name of an alarm property "
+           "(unknown: 'NOPE')";
+    QTest::newRow("property of another source")
+        << QByteArray(R"({"userSettings": {"defaultFilter": {"sets": [{"filters": [{"property": "PRIO", "rules": []}]}]}}})")
+        << "key 'userSettings.defaultFilter.sets[0].filters[0].property' must be the name of an alarm property "
+           "(unknown: 'PRIO')";
+    QTest::newRow("unknown method")
+        << QByteArray(R"({"userSettings": {"defaultFilter": {"sets": [{"filters": [{"property": "ALERT_TEXT",
+               "rules": [{"pattern": "x", "method": "glob"}]}]}]}}})")
+        << "key 'userSettings.defaultFilter.sets[0].filters[0].rules[0].method' must be one of exact, wildcard, regexp";
+    QTest::newRow("regexp that does not compile")
+        << QByteArray(R"({"userSettings": {"defaultFilter": {"sets": [{"filters": [{"property": "ALERT_TEXT",
+               "rules": [{"pattern": "(x", "method": "regexp"}]}]}]}}})")
+        << "key 'userSettings.defaultFilter.sets[0].filters[0].rules[0].pattern' must be a regular expression that "
+           "compiles";
+    QTest::newRow("sets not objects") << QByteArray(R"({"userSettings": {"defaultFilter": {"sets": [1]}}})")
+                                      << "key 'userSettings.defaultFilter.sets[0]' must be an object";
+}
+
+// Stored and default filters: read whole or refused with the key named.
+void tst_JsonParser::filters()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QString, error);
+    AlarmScreenConfiguration config;
+    QString err;
+    QVERIFY2(JsonParser::parse(R"({"alarmModel": {"properties": [{"name": "ALERT_TEXT"},
+                                   {"name": "PRIO", "source": 1, "type": "integer"}]}})", config, err),
+             qPrintable(err));
+    const QString before = summary(config);
+    const bool read = JsonParser::parse(json, config, err);
+    QCOMPARE(read ? QString() : err, error);
+    if (!read) {
+        QCOMPARE(summary(config), before);
+        QVERIFY(!config.getUserSettings().defaultFilter.getRuleContainer());
+        return;
+    }
+    const SourceAndFilter& stored = config.getUserSettings().defaultFilter;
+    QCOMPARE(stored.getRuleContainer()->getRuleSets().size(), 2);
+    QVERIFY(stored.getRuleContainer()->isMatchCase());
+    SourceAndFilter back;
+    QVERIFY2(FilterJson::fromText(FilterJson::toText(stored), config.getWildcardConfig(),
+                                  &config.getAlarmModelConfiguration(), back, err),
+             qPrintable(err));
+    QVERIFY(back.isFilterEqual(stored));
+    QCOMPARE(back.getRuleContainer()->toString(), stored.getRuleContainer()->toString());
 }
 
 QTEST_GUILESS_MAIN(tst_JsonParser)
