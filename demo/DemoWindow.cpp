@@ -10,6 +10,7 @@
 #include <access/EwoActions.h>
 #include <colors/ColorEngine.h>
 #include <patterns/CompletionSource.h>
+#include <filters/TabbedStructuredFilterUi.h>
 #include <patterns/QuickFilterEditor.h>
 #include <source/SourceAndFiltersUi.h>
 #include <source/SourceAndFiltersUiFactory.h>
@@ -18,6 +19,7 @@
 
 #include <scripts/Controller.h>
 
+#include <configuration/FilterJson.h>
 #include <filtervalues/FilterRuleContainer.h>
 #include <logging/MsgLoggerModel.h>
 #include <models/AlarmsModel.h>
@@ -28,6 +30,9 @@
 
 #include <QActionGroup>
 #include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -203,13 +208,19 @@ bool DemoWindow::setPanelKind(const QString& kind)
     connect(m_panel, SIGNAL(structuredFilterChanged()), this, SLOT(panelChanged()));
     connect(m_panel, SIGNAL(quickFilterChanged(const QuickCellFilter&)), this,
             SLOT(quickFilterChanged(const QuickCellFilter&)));
+    connect(m_panel, SIGNAL(filterActionRequested(const QString&)), this, SLOT(filterActionRequested(const QString&)));
+    if (StructuredFilterUi* structured = m_panel->getStructuredFilterUi())
+        structured->setActionAccess(getActionAccess());
     // One registry for the whole screen: the source control's own rights
     // and controls are merged into the window's.
     if (auto* source = qobject_cast<SourceUiLong*>(sourceUi()))
         source->setActionAccess(getActionAccess());
-    // What the table shows now is what the new panel starts from.
+    // What the table shows now is what the new panel starts from, unless
+    // the user settings have it show (and apply) the default filter.
     m_applied = m_panel->getFilter();
     m_panel->setAppliedQuickFilter(shownProxy()->getQuickFilter());
+    const UserSettings& user = m_config.getUserSettings();
+    m_panel->setDefaultFilter(user.defaultFilter, user.defaultFilterAction);
     m_panel->compareWithFilter(m_applied, true);
     return true;
 }
@@ -242,6 +253,60 @@ bool DemoWindow::typeQuickFilter(const QString& text)
         return false;
     editor->setText(text);
     emit editor->editingFinished();
+    return true;
+}
+
+void DemoWindow::filterActionRequested(const QString& action)
+{
+    const QString folder = m_projectDir + QStringLiteral("/filters");
+    if (action == EwoActions::SaveFilter && m_panel) {
+        const QString path = QFileDialog::getSaveFileName(this, tr("Save Filter"), folder, tr("Filters (*.json)"));
+        if (path.isEmpty())
+            return;
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(FilterJson::toText(m_panel->getFilter())) < 0) {
+            MSG_LOG(this, MsgLoggerEnums::LogError) << "filter not saved: " << path << ": " << file.errorString();
+            return;
+        }
+        MSG_LOG(this, MsgLoggerEnums::LogInfo) << "filter saved: " << path;
+    } else if (action == EwoActions::LoadFilter) {
+        const QString path = QFileDialog::getOpenFileName(this, tr("Load Filter"), folder, tr("Filters (*.json)"));
+        if (!path.isEmpty())
+            loadFilter(path);
+    }
+}
+
+bool DemoWindow::loadFilter(const QString& path)
+{
+    QString error;
+    QFile file(path);
+    SourceAndFilter filter(this, QFileInfo(path).completeBaseName());
+    if (!m_panel) {
+        error = tr("there is no panel to show it");
+    } else if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+    } else if (FilterJson::fromText(file.readAll(), m_wildcardConfig, &m_config.getAlarmModelConfiguration(), filter,
+                                    error)) {
+        const WFilter::FilterDisplayResult shown = m_panel->displayFilter(filter, StructuredFilterUi::EditorFilter, error);
+        if (shown == WFilter::FilterDisplayed || shown == WFilter::FilterPartlyDisplayed) {
+            MSG_LOG(this, MsgLoggerEnums::LogInfo) << "filter loaded: " << path;
+            return true;
+        }
+        if (error.isEmpty())
+            error = tr("the panel cannot show any part of it");
+    }
+    MSG_LOG(this, MsgLoggerEnums::LogError) << "filter not loaded: " << path << ": " << error;
+    QTextStream(stderr) << "qvas-demo: filter not loaded: " << path << ": " << error << Qt::endl;
+    statusBar()->showMessage(tr("Filter not loaded: %1: %2").arg(path, error), 10000);
+    return false;
+}
+
+bool DemoWindow::startFilterEdit()
+{
+    auto* structured = m_panel ? qobject_cast<TabbedStructuredFilterUi*>(m_panel->getStructuredFilterUi()) : nullptr;
+    if (!structured)
+        return false;
+    structured->addFilterTab();
     return true;
 }
 

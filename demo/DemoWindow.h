@@ -61,6 +61,11 @@ public:
     // Builds the source-and-filters panel: "builtin", "none" or "plugin"
     // (the configuration's plug-in, or the sample one).
     bool setPanelKind(const QString& kind);
+    // Shows a stored filter file in the panel, as "Load Filter..." does;
+    // false (said in the log and on stderr) when it cannot be read.
+    bool loadFilter(const QString& path);
+    // Adds a filter set tab without applying it, as an operator starting an edit.
+    bool startFilterEdit();
     // Types text into the panel's quick filter and finishes editing, as the operator does.
     bool typeQuickFilter(const QString& text);
     // Selects the page whose object name is name ("alarms", "filters", "colours", "completions").
@@ -79,6 +84,7 @@ private slots:
     void panelChanged();
     void quickFilterChanged(const QuickCellFilter& filter);
     void panelKindChosen(QAction* action);
+    void filterActionRequested(const QString& action);
     void filterEdited();
     void matchCaseToggled(bool matchCase);
     void roleChosen(QAction* action);

@@ -108,6 +108,13 @@ int main(int argc, char* argv[])
                                          QStringLiteral("Type TEXT into the quick filter and finish editing."),
                                          QStringLiteral("TEXT"));
     parser.addOption(panelOption);
+    const QCommandLineOption loadFilterOption(QStringLiteral("load-filter"),
+                                              QStringLiteral("Show and apply a stored filter file, as Load Filter does."),
+                                              QStringLiteral("FILE"));
+    const QCommandLineOption editFilterOption(QStringLiteral("edit-filter"),
+                                              QStringLiteral("Add a filter set tab without applying it."));
+    parser.addOption(loadFilterOption);
+    parser.addOption(editFilterOption);
     parser.addOption(quickOption);
     parser.addOption(popupOption);
     parser.addOption(queryOption);
@@ -157,6 +164,13 @@ int main(int argc, char* argv[])
         window.showHistory();
     if (parser.isSet(queryOption))
         window.applySourceNow();
+    // A filter that cannot be loaded is reported; the demo goes on with what it had.
+    if (parser.isSet(loadFilterOption))
+        window.loadFilter(parser.value(loadFilterOption));
+    if (parser.isSet(editFilterOption) && !window.startFilterEdit()) {
+        QTextStream(stderr) << "qvas-demo: the panel has no filter set tabs" << Qt::endl;
+        return 2;
+    }
     if (parser.isSet(quickOption) && !window.typeQuickFilter(parser.value(quickOption))) {
         QTextStream(stderr) << "qvas-demo: the panel has no quick filter" << Qt::endl;
         return 2;

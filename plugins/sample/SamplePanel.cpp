@@ -1,5 +1,6 @@
 #include "SamplePanel.h"
 
+#include <filters/TabbedStructuredFilterUi.h>
 #include <patterns/QuickFilterEditor.h>
 #include <source/SourceUiLong.h>
 
@@ -22,6 +23,11 @@ SamplePanel::SamplePanel(const AlarmScreenConfiguration& config, QWidget* parent
         layout->addWidget(sourceUi);
         setSourceUi(sourceUi);
     }
+    // The filter sets as tabs; their pages come from this plug-in's page builder.
+    auto* structured = new TabbedStructuredFilterUi(config, nullptr);
+    structured->setMayApplySettings(true);
+    layout->addWidget(structured, 1);
+    setStructuredFilterUI(structured);
     auto* quickRow = new QHBoxLayout;
     quickRow->addWidget(new QLabel(tr("Quick filter:")));
     auto* editor = new QuickFilterEditor(this);
@@ -37,6 +43,8 @@ QList<QWidget*> SamplePanel::getTabGroups() const
     QList<QWidget*> groups;
     if (getSourceUi())
         groups << getSourceUi();
+    if (getStructuredFilterUi())
+        groups << getStructuredFilterUi()->getTabGroups();
     if (getQuickFilterEditor())
         groups << getQuickFilterEditor();
     return groups;

@@ -5,7 +5,8 @@
 
 #include <configuration/AlarmScreenConfiguration.h>
 
-#include <QLabel>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 SourceAndFiltersUi* SamplePanelPlugin::create(const AlarmScreenConfiguration& config, QWidget* parent)
@@ -15,14 +16,27 @@ SourceAndFiltersUi* SamplePanelPlugin::create(const AlarmScreenConfiguration& co
 
 QWidget* SamplePanelPlugin::buildStructuredFilterPageUi(const AlarmScreenConfiguration& config, QStringList& list)
 {
+    // One text rule list a column; all three want completion strings (the
+    // alarm texts depend on the datapoints typed).
+    struct Column
+    {
+        const char* property;
+        const char* title;
+    };
+    const Column columns[] = {{"DPE", "Datapoint"}, {"ALERT_TEXT", "Alarm text"}, {"PRIORITY", "Priority"}};
     auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(new QLabel(QObject::tr("Alarm text")));
-    auto* text = new SampleTextRules(config.getWildcardConfig(), QStringLiteral("ALERT_TEXT"),
-                                     Constants::ValueSourceAlarm, page);
-    text->setObjectName(QStringLiteral("ALERT_TEXT"));
-    layout->addWidget(text);
-    // The alarm texts want completion strings.
-    list << QStringLiteral("ALERT_TEXT");
+    auto* layout = new QHBoxLayout(page);
+    layout->setContentsMargins(0, 2, 0, 0);
+    for (const Column& column : columns) {
+        auto* box = new QGroupBox(QObject::tr(column.title), page);
+        auto* boxLayout = new QVBoxLayout(box);
+        boxLayout->setContentsMargins(2, 2, 2, 2);
+        auto* rules = new SampleTextRules(config.getWildcardConfig(), QLatin1String(column.property),
+                                          Constants::ValueSourceAlarm, box);
+        rules->setObjectName(QLatin1String(column.property));
+        boxLayout->addWidget(rules);
+        layout->addWidget(box);
+        list << QLatin1String(column.property);
+    }
     return page;
 }

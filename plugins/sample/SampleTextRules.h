@@ -2,17 +2,27 @@
 
 #include <filters/WEditFilterRuleText.h>
 
-// The text rule list of the sample pages; it keeps the panel's match case
-// for its tool tip.
+// The text rule list of the sample pages. It shows its completion strings
+// in its tool tip and reports the newest pattern as the text typed for its
+// property, on which other properties' completions may depend.
 class SampleTextRules : public WEditFilterRuleText
 {
     Q_OBJECT
 public:
-    using WEditFilterRuleText::WEditFilterRuleText;
+    SampleTextRules(const WildcardConfig& wildcardConfig, const QString& columnId, Constants::ValueSource source,
+                    QWidget* parent);
+
+    void setCompletionStrings(const QStringList& completions) override;
 
 public slots:
     void setMatchCase(bool matchCase) override;
 
+private slots:
+    void reportText();
+
 private:
+    void updateToolTip();
+
     bool m_matchCase = false;
+    QStringList m_completions;
 };

@@ -39,6 +39,24 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "the demo without panel failed (${rc}): ${err}")
 endif()
 
+# The default filter of the configuration is shown and applied at start; a
+# stored filter replaces it; broken filter files are refused with the reason.
+run_demo(--load-filter ${PROJECT}/filters/pumps-not-lab.json --delay 10 --screenshot ${WORK_DIR}/loaded.png)
+if(NOT out MATCHES "apply: mode 1, filter {include \\[text PRIORITY@0: RE'\\[6-9\\]\\\\d'\\]}"
+   OR NOT out MATCHES "apply: mode 1, filter {include \\[text ALERT_TEXT@0: W\\*'Pump \\*' \\| W\\*'Compressor\\*'\\]} {exclude \\[text DPE@0: W\\*'Lab:\\*'\\]}")
+  message(FATAL_ERROR "the default and the stored filter were not applied: ${out}")
+endif()
+file(WRITE ${WORK_DIR}/notjson.json "{\"sets\": [")
+file(WRITE ${WORK_DIR}/unknown.json "{\"sets\": [{\"filters\": [{\"property\": \"NOPE\", \"rules\": []}]}]}")
+run_demo(--load-filter ${WORK_DIR}/notjson.json --delay 10 --screenshot ${WORK_DIR}/notjson.png)
+if(NOT rc EQUAL 0 OR NOT err MATCHES "filter not loaded: [^\n]*notjson.json: not JSON")
+  message(FATAL_ERROR "a filter file that is not JSON was not refused (${rc}): ${err}")
+endif()
+run_demo(--load-filter ${WORK_DIR}/unknown.json --delay 10 --screenshot ${WORK_DIR}/unknown.png)
+if(NOT err MATCHES "unknown.json: key 'sets\\[0\\].filters\\[0\\].property' must be the name of an alarm property \\(unknown: 'NOPE'\\)")
+  message(FATAL_ERROR "a filter of an unknown property was not refused: ${err}")
+endif()
+
 file(WRITE ${WORK_DIR}/bad.json "{\"log\": {\"threshold\": \"high\"}}")
 run_demo(--config ${WORK_DIR}/bad.json --screenshot ${WORK_DIR}/never.png)
 if(rc EQUAL 0 OR NOT err MATCHES "bad.json: key 'log.threshold' must be a whole number from 0 to 3")
