@@ -19,7 +19,7 @@ run(${CMAKE_COMMAND} --build ${consumer_build})
 set(ENV{LD_LIBRARY_PATH} "${prefix}/lib:${prefix}/lib64:$ENV{LD_LIBRARY_PATH}")
 run(${consumer_build}/qvas-consumer)
 if(NOT last_output MATCHES "consumer: text ALERT_TEXT@0: Ex'Valve'"
-   OR NOT last_output MATCHES "consumer panel: samplePanel page for ALERT_TEXT")
+   OR NOT last_output MATCHES "consumer panel: samplePanel page for DPE,ALERT_TEXT,PRIORITY")
   message(FATAL_ERROR "unexpected consumer output: ${last_output}")
 endif()
 message(STATUS "${last_output}")
