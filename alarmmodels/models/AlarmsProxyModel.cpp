@@ -147,7 +147,7 @@ void AlarmsProxyModel::setConnectedSystems(const QStringList& systems)
 void AlarmsProxyModel::setFilter(const SourceAndFilter& filter)
 {
     m_filter = filter;
-    compileFilter();
+    m_matcher.setFilter(m_filter, *m_model, this);
     rebuild();
 }
 
@@ -189,53 +189,9 @@ bool AlarmsProxyModel::setGroupingConfiguration(const GroupingConfiguration& con
     return true;
 }
 
-void AlarmsProxyModel::compileFilter()
-{
-    m_sets.clear();
-    m_hasIncludeSet = false;
-    const QSharedPointer<FilterRuleContainer> container = m_filter.getRuleContainer();
-    if (!container)
-        return;
-    for (const FilterRuleSet& set : container->getRuleSets()) {
-        if (set.isEmpty())
-            continue;
-        CompiledSet compiled{set.isInclude(), {}};
-        for (const QSharedPointer<ValueFilter>& filter : set.getValueFilters()) {
-            const AlarmProp prop = m_model->findPropertyById(filter->getValueId(), filter->getSource());
-            if (!prop.isValid()) {
-                MSG_LOG(this, MsgLoggerEnums::LogWarning)
-                    << "filter of '" << filter->getValueId() << "' (source " << int(filter->getSource())
-                    << ") names no alarm property and matches nothing";
-            }
-            compiled.filters.append(CompiledFilter{filter, prop});
-        }
-        m_hasIncludeSet = m_hasIncludeSet || compiled.include;
-        m_sets.append(compiled);
-    }
-}
-
 bool AlarmsProxyModel::accepts(const AlarmInstance& alarm) const
 {
-    const QStringList& systems = m_filter.getSystems();
-    if (!systems.isEmpty() && !systems.contains(alarm.getSystem()))
-        return false;
-    bool included = !m_hasIncludeSet;
-    for (const CompiledSet& set : m_sets) {
-        // An include set that already let the alarm in need not be tried.
-        if (set.include && included)
-            continue;
-        bool all = true;
-        for (const CompiledFilter& f : set.filters) {
-            if (!f.prop.isValid() || !f.filter->matches(alarm, f.prop)) {
-                all = false;
-                break;
-            }
-        }
-        if (all && !set.include)
-            return false;
-        included = included || all;
-    }
-    return included && passesQuickFilter(alarm);
+    return m_matcher.accepts(alarm) && passesQuickFilter(alarm);
 }
 
 bool AlarmsProxyModel::passesQuickFilter(const AlarmInstance& alarm) const

@@ -5,6 +5,7 @@
 #include "filtervalues/QuickCellFilter.h"
 #include "filtervalues/SourceAndFilter.h"
 #include "models/AlarmInstance.h"
+#include "models/AlarmMatcher.h"
 #include "systems/SystemConnectionsControl.h"
 #include "alarmmodels_export.h"
 
@@ -103,16 +104,6 @@ private:
         int kind;
         AlarmProp prop;
     };
-    struct CompiledFilter
-    {
-        QSharedPointer<ValueFilter> filter;
-        AlarmProp prop;  // invalid: the filter names no property and matches nothing
-    };
-    struct CompiledSet
-    {
-        bool include;
-        QVector<CompiledFilter> filters;
-    };
     using Path = QVector<QVariant>;
     struct Entry
     {
@@ -122,7 +113,6 @@ private:
 
     bool accepts(const AlarmInstance& alarm) const;
     bool passesQuickFilter(const AlarmInstance& alarm) const;
-    void compileFilter();
     Path pathOf(const AlarmInstance& alarm) const;
     QVariant groupValue(const AlarmInstance& alarm, const Rule& rule) const;
     bool lessAlarm(const AlarmPtr& a, const AlarmPtr& b) const;
@@ -160,8 +150,7 @@ private:
     QStringList m_titles;
     QString m_groupTitle;
     SourceAndFilter m_filter;
-    QVector<CompiledSet> m_sets;
-    bool m_hasIncludeSet = false;
+    AlarmMatcher m_matcher;
     QuickCellFilter m_quickFilter;
     GroupingConfiguration m_grouping;
     QVector<Rule> m_groupRules;
