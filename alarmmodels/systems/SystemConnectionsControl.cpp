@@ -16,7 +16,7 @@ bool SystemConnectionsControl::isSystemConnected(const QString& system) const
 {
     if (m_mirror)
         return m_mirror->isSystemConnected(system);
-    return m_connectedSystems.contains(system);
+    return m_connectedToAll || m_connectedSystems.contains(system);
 }
 
 QStringList SystemConnectionsControl::getConnectedSystems() const

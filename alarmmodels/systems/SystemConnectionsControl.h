@@ -29,6 +29,9 @@ public:
     // False when nothing changed.
     bool addConnectedSystem(const QString& system);
     bool removeConnectedSystem(const QString& system);
+    // Connected to every system, whatever the record holds (for consumers
+    // that count alarms of all systems).
+    void setConnectedToAll(bool all) { m_connectedToAll = all; }
     // Answer with the connections of mirror (null: with this control's own).
     void setMirror(const SystemConnectionsControl* mirror);
     const SystemConnectionsControl* getMirror() const { return m_mirror; }
@@ -45,4 +48,5 @@ private:
     // The value is unused; the map gives the name order.
     QMap<QString, bool> m_connectedSystems;
     const SystemConnectionsControl* m_mirror = nullptr;
+    bool m_connectedToAll = false;
 };

@@ -1,0 +1,234 @@
+#include "LogCapture.h"
+
+#include <statistics/FilterStatisticsWidget.h>
+
+#include <environment/Resources.h>
+#include <filtervalues/FilterRuleContainer.h>
+#include <filtervalues/ValueFilterText.h>
+#include <models/AlarmsModel.h>
+
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+AlarmModelConfiguration properties()
+{
+    AlarmModelConfiguration c;
+    c.properties = {AlarmProp("SYSTEM", Constants::ValueSourceAlarm, AlarmProp::TypeText),
+                    AlarmProp("ALERT_TEXT", Constants::ValueSourceAlarm, AlarmProp::TypeText),
+                    AlarmProp("PRIORITY", Constants::ValueSourceAlarm, AlarmProp::TypeInteger)};
+    return c;
+}
+
+AlarmPtr makeAlarm(const AlarmsModel& model, qint64 ident, const QString& text, int priority,
+                   AlarmInstance::AckState ack = AlarmInstance::Unacknowledged, bool went = false)
+{
+    QSharedPointer<AlarmInstance> a(new AlarmInstance(ident, ident % 2 ? "A" : "B"));
+    a->setValue(model.findProperty("ALERT_TEXT"), text);
+    a->setValue(model.findProperty("PRIORITY"), priority);
+    a->setAckState(ack);
+    a->setWent(went);
+    return a;
+}
+
+// Alarms whose text starts with "Pump".
+SourceAndFilter pumpFilter()
+{
+    WildcardConfig wc;
+    QSharedPointer<ValueFilterText> text(new ValueFilterText(wc, "ALERT_TEXT", Constants::ValueSourceAlarm, false));
+    text->addItem("Pump*", ValueFilterTextItem::MatchWildcard, false);
+    FilterRuleSet set(wc, true, false);
+    set.addValueFilter(text);
+    return SourceAndFilter(new FilterRuleContainer(wc, {set}, false), "pumps");
+}
+
+QString countsOf(const FilterStatistics& s)
+{
+    QStringList counts;
+    for (int c = 0; c < FilterStatistics::CounterCount; ++c)
+        counts << QString::number(s.getCount(FilterStatistics::Counter(c)));
+    return counts.join(' ') + " max " + s.getHighestPriority().toString();
+}
+
+} // namespace
+
+class tst_FilterStatistics : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void countsStayExact();
+    void textsAndMap();
+    void mouseNumbering();
+    void colours();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void tst_FilterStatistics::initTestCase()
+{
+    // The colour engine reads this folder when it is first used.
+    QVERIFY(QDir().mkpath(m_dir.path() + "/colorDB"));
+    QFile db(m_dir.path() + "/colorDB/colors");
+    QVERIFY(db.open(QIODevice::WriteOnly));
+    db.write("\"AlarmCameUnack\" N <{255,0,0} 1 {255,255,255} 1>\n\"AlarmCameAck\" N {200,0,0}\n"
+             "\"WarningBg\" N {255,200,0}\n\"AlarmWentAck\" N {0,160,0}\n\"AlarmWentUnack\" N {0,0,0}\n"
+             "\"Broken\" \"NoSuchTarget\"\n");
+    db.close();
+    Resources::pathes_.setPathes({m_dir.path()});
+}
+
+// Random batches of alarms coming, changing and going: the incremental
+// counts equal a fresh count after every batch.
+void tst_FilterStatistics::countsStayExact()
+{
+    QSharedPointer<AlarmsModel> model(new AlarmsModel(properties(), nullptr));
+    FilterStatistics live(model, pumpFilter(), nullptr);
+    QSignalSpy changed(&live, SIGNAL(changed(const FilterStatistics*)));
+    QRandomGenerator random(7);
+    const QStringList texts{"Pump 1 failure", "Pump 2 failure", "Valve stuck", "Door open"};
+    qint64 next = 1;
+    for (int batch = 0; batch < 60; ++batch) {
+        AlarmList come;
+        for (int i = 0; i < 20; ++i)
+            come.append(makeAlarm(*model, next++, texts.at(random.bounded(4)), random.bounded(100)));
+        model->addAlarms(come);
+        AlarmList changes;
+        QVector<qint64> gone;
+        for (const AlarmPtr& alarm : model->getAlarms()) {
+            switch (random.bounded(8)) {
+            case 0:
+                changes.append(makeAlarm(*model, alarm->getIdent(), texts.at(random.bounded(4)), random.bounded(100),
+                                         AlarmInstance::AckState(random.bounded(3)), random.bounded(2)));
+                break;
+            case 1:
+                gone.append(alarm->getIdent());
+                break;
+            default:
+                break;
+            }
+        }
+        model->updateAlarms(changes);
+        model->removeAlarms(gone);
+        model->acknowledge({next - 1, next - 2});
+        FilterStatistics fresh(model, pumpFilter(), nullptr);
+        QCOMPARE(countsOf(live), countsOf(fresh));
+    }
+    QVERIFY(live.getCount(FilterStatistics::CountAll) > 0);
+    // One signal a batch that changed something; none for a batch of other alarms.
+    const int before = changed.count();
+    model->addAlarms({makeAlarm(*model, next++, "Door open", 5)});
+    QCOMPARE(changed.count(), before);
+    model->clear();
+    QCOMPARE(countsOf(live), QStringLiteral("0 0 0 0 0 0 0 max "));
+}
+
+void tst_FilterStatistics::textsAndMap()
+{
+    QSharedPointer<AlarmsModel> model(new AlarmsModel(properties(), nullptr));
+    model->addAlarms({makeAlarm(*model, 1, "Pump 1 failure", 80), makeAlarm(*model, 2, "Pump 2 failure", 40,
+                                                                              AlarmInstance::Acknowledged),
+                      makeAlarm(*model, 3, "Valve", 99)});
+    MsgLoggingProducer producer;
+    FilterStatisticsWidget widget(&producer);
+    // Without statistics, only the reason.
+    widget.setFilterDpName("Filters.pumps");
+    QCOMPARE(widget.getStatisticsAsMap(),
+             (QVariantMap{{"error", "filter is not connected to configuration DP 'Filters.pumps' (missing DP?)"}}));
+    QSignalSpy content(&widget, SIGNAL(statsContentChanged(const QString&, const QVariantMap&)));
+    widget.setModel(model);
+    widget.setTextTemplate("%count% / %count% (%unack% new, max %maxPrio%)");
+    widget.setTooTipTemplate("%name%: %ack% acknowledged");
+    widget.setFilter("pumps", pumpFilter());
+    QCOMPARE(widget.text(), QStringLiteral("2 / 2 (1 new, max 80)"));
+    QCOMPARE(widget.toolTip(), QStringLiteral("pumps: 1 acknowledged"));
+    QCOMPARE(widget.property("filterName").toString(), QStringLiteral("pumps"));
+    QCOMPARE(content.last().at(0).toString(), QStringLiteral("Filters.pumps"));
+    const QVariantMap map = widget.getStatisticsAsMap();
+    QCOMPARE(map.value("%count%").toInt(), 2);
+    QCOMPARE(map.value("itemTextFormat").toString(), widget.getTextTemplate());
+    QCOMPARE(map.value("itemToolTipTextFormat").toString(), widget.getToolTipTemplate());
+    // The counter follows the alarms.
+    model->acknowledge({1});
+    QCOMPARE(widget.text(), QStringLiteral("2 / 2 (0 new, max 80)"));
+    QCOMPARE(content.last().at(1).toMap().value("%unack%").toInt(), 0);
+    // Framed while its filter is the applied one.
+    QVERIFY(!widget.isMatchingCurrentFilter());
+    widget.compareWithCurrentFilter(pumpFilter());
+    QVERIFY(widget.isMatchingCurrentFilter());
+}
+
+void tst_FilterStatistics::mouseNumbering()
+{
+    MsgLoggingProducer producer;
+    FilterStatisticsWidget widget(&producer);
+    QSignalSpy pressed(&widget, SIGNAL(mousePressed(FilterStatisticsWidget*, int, int, int)));
+    QSignalSpy clicked(&widget, SIGNAL(mouseClicked(FilterStatisticsWidget*, int)));
+    const QPointF at(10.5, 3.4);
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::MiddleButton, Qt::RightButton, Qt::BackButton}) {
+        QMouseEvent press(QEvent::MouseButtonPress, at, at, at, button, button, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, at, at, button, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&widget, &press);
+        QApplication::sendEvent(&widget, &release);
+    }
+    QCOMPARE(pressed.count(), 4);
+    QList<int> numbers;
+    QList<int> clickedNumbers;
+    for (int i = 0; i < 4; ++i) {
+        numbers << pressed.at(i).at(1).toInt();
+        clickedNumbers << clicked.at(i).at(1).toInt();
+    }
+    QCOMPARE(numbers, (QList<int>{1, 2, 3, 0}));
+    QCOMPARE(clickedNumbers, (QList<int>{1, 4, 2, int(Qt::BackButton)}));
+    QCOMPARE(pressed.first().at(2).toInt(), 11);
+    QCOMPARE(pressed.first().at(3).toInt(), 3);
+}
+
+void tst_FilterStatistics::colours()
+{
+    QSharedPointer<AlarmsModel> model(new AlarmsModel(properties(), nullptr));
+    MsgLoggingProducer producer;
+    FilterStatisticsWidget widget(&producer);
+    LogCapture log(&widget);
+    widget.setModel(model);
+    widget.setFilter("pumps", pumpFilter());
+    widget.setBackColorSource(FilterViewItemConfiguration::ColorByAlarmState);
+    QVERIFY(!widget.autoFillBackground());
+    // An unacknowledged pump alarm: the background blinks red and white.
+    model->addAlarms({makeAlarm(*model, 1, "Pump 1 failure", 80)});
+    QVERIFY(widget.autoFillBackground());
+    QVERIFY(widget.isColorUsed("AlarmCameUnack"));
+    QSet<QRgb> seen;
+    QElapsedTimer clock;
+    clock.start();
+    while (seen.size() < 2 && clock.elapsed() < 3000) {
+        seen.insert(widget.palette().color(widget.backgroundRole()).rgb());
+        QTest::qWait(20);
+    }
+    QCOMPARE(seen, (QSet<QRgb>{qRgb(255, 0, 0), qRgb(255, 255, 255)}));
+    // A colour placeholder gives the colour's name; an unknown name logs and gives nothing.
+    widget.setTextTemplate("%bgColor%");
+    QVERIFY(widget.text() == "#ff0000" || widget.text() == "#ffffff");
+    model->acknowledge({1});
+    QCOMPARE(widget.text(), QStringLiteral("#c80000"));
+    QVERIFY(!widget.isColorUsed("AlarmCameUnack"));
+    model->removeAlarms({1});
+    QVERIFY(!widget.autoFillBackground());
+    widget.setSelectedLineColor("none");
+    QCOMPARE(widget.getSelectedLineColor(), QColor(255, 255, 0));
+    // An alias that leads nowhere is an invalid colour: warned about, and stored.
+    widget.setSelectedLineColor("Broken");
+    QVERIFY(!widget.getSelectedLineColor().isValid());
+    QCOMPARE(log.entries().last(),
+             QStringLiteral("2|Invalid color name 'Broken' for selected line color of filter statistics"));
+}
+
+QTEST_MAIN(tst_FilterStatistics)
+#include "tst_FilterStatistics.moc"
