@@ -3,6 +3,9 @@
 #include "DemoAlarmDelegate.h"
 #include "DemoAlarmSimulator.h"
 #include "DemoArchiveQuery.h"
+#include "DemoCounterBar.h"
+
+#include <statistics/FilterStatisticsWidget.h>
 #include "DemoColorView.h"
 #include "DemoCompletionProbe.h"
 #include "DemoTextRuleFilter.h"
@@ -236,6 +239,36 @@ void DemoWindow::panelChanged()
         m_panel->compareWithFilter(m_applied, true);
 }
 
+bool DemoWindow::clickCounter(const QString& id)
+{
+    for (FilterStatisticsWidget* counter : m_counters->counters()) {
+        if (counter->objectName() == QStringLiteral("counter_") + id) {
+            emit counter->mouseClicked(counter, Qt::LeftButton);
+            return true;
+        }
+    }
+    return false;
+}
+
+void DemoWindow::applyCounterFilter(const SourceAndFilter& filter)
+{
+    // Shown in the filter set tabs when they can show it, which applies it;
+    // otherwise applied to the table straight away.
+    QString error;
+    if (m_panel && m_panel->getStructuredFilterUi()) {
+        const WFilter::FilterDisplayResult shown = m_panel->displayFilter(filter, StructuredFilterUi::EditorFilter, error);
+        if (shown == WFilter::FilterDisplayed)
+            return;
+    }
+    SourceAndFilter applied = m_panel ? m_panel->getFilter() : SourceAndFilter(this, QString());
+    applied.setRuleContainer(filter.getRuleContainer());
+    applied.setName(filter.getName());
+    if (m_panel)
+        applyPanelFilter(applied, StructuredFilterUi::EditorFilter);
+    else
+        m_proxy->setFilter(applied);
+}
+
 void DemoWindow::quickFilterChanged(const QuickCellFilter& filter)
 {
     for (AlarmsProxyModel* proxy : {m_proxy, m_archiveProxy}) {
@@ -329,7 +362,7 @@ QWidget* DemoWindow::createAlarmTable()
     }
 
     m_table = new QTreeView;
-    m_table->setObjectName(QStringLiteral("alarms"));
+    m_table->setObjectName(QStringLiteral("alarmTable"));
     m_table->setUniformRowHeights(true);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -337,7 +370,18 @@ QWidget* DemoWindow::createAlarmTable()
     m_table->setSortingEnabled(true);
     m_simulator->start();
     showModel(m_proxy);
-    return m_table;
+
+    m_counters = new DemoCounterBar(m_alarmModel, m_wildcardConfig, m_alarms.systems(), this);
+    connect(m_counters, SIGNAL(filterChosen(const SourceAndFilter&)), this,
+            SLOT(applyCounterFilter(const SourceAndFilter&)));
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("alarms"));
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 2, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(m_counters);
+    layout->addWidget(m_table, 1);
+    return page;
 }
 
 void DemoWindow::showModel(AlarmsProxyModel* proxy)
@@ -487,6 +531,7 @@ void DemoWindow::applyPanelFilter(const SourceAndFilter& applied, int type)
         m_panel->displaySourceState(Constants::SourceStateOnline);
     }
     m_panel->compareWithFilter(m_applied, true);
+    m_counters->compareWithApplied(filter);
 }
 
 void DemoWindow::showHistory()

@@ -19,6 +19,7 @@ class AlarmsModel;
 class AlarmsProxyModel;
 class DemoAlarmSimulator;
 class DemoArchiveQuery;
+class DemoCounterBar;
 class DemoTextRuleFilter;
 class SourceAndFiltersUi;
 class SourceUi;
@@ -66,6 +67,8 @@ public:
     bool loadFilter(const QString& path);
     // Adds a filter set tab without applying it, as an operator starting an edit.
     bool startFilterEdit();
+    // Clicks the counter of that id ("unack", "prio80" or a system), as the operator does.
+    bool clickCounter(const QString& id);
     // Types text into the panel's quick filter and finishes editing, as the operator does.
     bool typeQuickFilter(const QString& text);
     // Selects the page whose object name is name ("alarms", "filters", "colours", "completions").
@@ -85,6 +88,7 @@ private slots:
     void quickFilterChanged(const QuickCellFilter& filter);
     void panelKindChosen(QAction* action);
     void filterActionRequested(const QString& action);
+    void applyCounterFilter(const SourceAndFilter& filter);
     void filterEdited();
     void matchCaseToggled(bool matchCase);
     void roleChosen(QAction* action);
@@ -132,6 +136,7 @@ private:
     AlarmsProxyModel* m_archiveProxy = nullptr;
     DemoAlarmSimulator* m_simulator = nullptr;
     QTreeView* m_table = nullptr;
+    DemoCounterBar* m_counters = nullptr;
     QLabel* m_counts = nullptr;
     bool m_columnsSized = false;
     QActionGroup* m_groupings = nullptr;

@@ -114,6 +114,10 @@ int main(int argc, char* argv[])
     const QCommandLineOption editFilterOption(QStringLiteral("edit-filter"),
                                               QStringLiteral("Add a filter set tab without applying it."));
     parser.addOption(loadFilterOption);
+    const QCommandLineOption counterOption(QStringLiteral("counter"),
+                                           QStringLiteral("Click a filter counter at start: unack, prio80 or a system."),
+                                           QStringLiteral("ID"));
+    parser.addOption(counterOption);
     parser.addOption(editFilterOption);
     parser.addOption(quickOption);
     parser.addOption(popupOption);
@@ -167,6 +171,10 @@ int main(int argc, char* argv[])
     // A filter that cannot be loaded is reported; the demo goes on with what it had.
     if (parser.isSet(loadFilterOption))
         window.loadFilter(parser.value(loadFilterOption));
+    if (parser.isSet(counterOption) && !window.clickCounter(parser.value(counterOption))) {
+        QTextStream(stderr) << "qvas-demo: unknown counter " << parser.value(counterOption) << Qt::endl;
+        return 2;
+    }
     if (parser.isSet(editFilterOption) && !window.startFilterEdit()) {
         QTextStream(stderr) << "qvas-demo: the panel has no filter set tabs" << Qt::endl;
         return 2;
