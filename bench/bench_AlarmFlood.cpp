@@ -13,6 +13,7 @@
 #include <filtervalues/ValueFilterText.h>
 #include <models/AlarmsModel.h>
 #include <models/AlarmsProxyModel.h>
+#include <statistics/FilterStatistics.h>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -147,6 +148,8 @@ int runProxy(int alarms, int batch, int intervalMs)
     SourceAndFilter filter;
     filter.setRuleContainer(QSharedPointer<FilterRuleContainer>(new FilterRuleContainer(wc, {set}, false)));
     proxy.setFilter(filter);
+    // A counter of the same filter, counting as the alarms arrive.
+    FilterStatistics counter(model, filter, nullptr);
 
     QTreeView view;
     view.setUniformRowHeights(true);
@@ -187,14 +190,20 @@ int runProxy(int alarms, int batch, int intervalMs)
     int inGroups = 0;
     for (int r = 0; r < proxy.rowCount(); ++r)
         inGroups += proxy.rowCount(proxy.index(r, 0));
+    const int counted = counter.getCount(FilterStatistics::CountAll);
+    FilterStatistics recount(model, filter, nullptr);
     const bool exact = proxy.getShownAlarmCount() == expected && inGroups == expected
-        && proxy.getConnectedAlarmCount() == alarms && proxy.rowCount() == kSystems;
+        && proxy.getConnectedAlarmCount() == alarms && proxy.rowCount() == kSystems && counted == expected
+        && recount.getCount(FilterStatistics::CountAll) == expected
+        && recount.getCount(FilterStatistics::CountUnacknowledged) == counter.getCount(FilterStatistics::CountUnacknowledged);
     report(QStringLiteral("alarm table model, grouped, filtered"), f, alarms, rssBefore,
-           QStringLiteral("shown %1 (expected %2, in groups %3), %4 groups: counts %5")
+           QStringLiteral("shown %1 (expected %2, in groups %3), %4 groups, counter %5 (recount %6): counts %7")
                .arg(proxy.getShownAlarmCount())
                .arg(expected)
                .arg(inGroups)
                .arg(proxy.rowCount())
+               .arg(counted)
+               .arg(recount.getCount(FilterStatistics::CountAll))
                .arg(exact ? "exact" : "WRONG"));
     return exact ? 0 : 1;
 }
