@@ -1,5 +1,7 @@
 // Colour engine costs at alarm-flood sizes: one blink tick over 10,000
-// colours of which 1,000 blink, and loading a 10,000-line colour database.
+// colours of which 1,000 blink (beside bare walks over the colours),
+// loading a 10,000-line colour database, resolving long alias chains and
+// parsing a very long line.
 #include <colors/ColorEngine.h>
 
 #include <environment/Resources.h>
@@ -36,6 +38,18 @@ void writeDatabase(const QString& path)
     }
 }
 
+// "a0" "a1", "a1" "a2", ... and the last name a colour: one chain of links.
+void writeAliasChain(const QString& path, int links)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        qFatal("cannot write %s", qPrintable(path));
+    QTextStream out(&file);
+    for (int i = 0; i < links; ++i)
+        out << "\"a" << i << "\" \"a" << (i + 1) << "\"\n";
+    out << "\"a" << links << "\" N {1,2,3}\n";
+}
+
 } // namespace
 
 class bench_ColorEngine : public QObject
@@ -46,6 +60,10 @@ private slots:
     void loadDatabase();
     void blinkTick_data();
     void blinkTick();
+    void aliasChain_data();
+    void aliasChain();
+    void longLine_data();
+    void longLine();
 
 private:
     QTemporaryDir m_project;
@@ -75,13 +93,17 @@ void bench_ColorEngine::loadDatabase()
 void bench_ColorEngine::blinkTick_data()
 {
     QTest::addColumn<int>("used");
-    QTest::newRow("none used") << 0;
-    QTest::newRow("all blinking used") << kBlinking;
+    QTest::addColumn<QString>("walk");
+    QTest::newRow("tick, none used") << 0 << QString();
+    QTest::newRow("tick, all blinking used") << kBlinking << QString();
+    QTest::newRow("bare walk over all colours") << 0 << "all";
+    QTest::newRow("bare walk over the blinking colours") << 0 << "blinking";
 }
 
 void bench_ColorEngine::blinkTick()
 {
     QFETCH(int, used);
+    QFETCH(QString, walk);
     WildcardConfig producer;
     producer.setLogThreshold(MsgLoggerEnums::LogWarning);
     ColorEngine engine(&producer, nullptr);
@@ -92,9 +114,73 @@ void bench_ColorEngine::blinkTick()
     // A receiver, so that emitting costs what it costs in a screen.
     QColor last;
     connect(&engine, &ColorEngine::colorChanged, this, [&last](const QString&, const QColor& c) { last = c; });
-    QBENCHMARK {
-        QMetaObject::invokeMethod(&engine, "blinkingTimeout", Qt::DirectConnection);
+    if (walk.isEmpty()) {
+        QBENCHMARK {
+            QMetaObject::invokeMethod(&engine, "blinkingTimeout", Qt::DirectConnection);
+        }
+        return;
     }
+    // The floor a tick is measured against: a map of the same colours,
+    // walked once with a count of each colour's entries.
+    QMap<QString, QSharedPointer<Color>> colors;
+    for (const QString& name : engine.getColorNames()) {
+        const QSharedPointer<Color> color = engine.getColor(name);
+        if (walk == QLatin1String("all") || color->m_entries.size() >= 2)
+            colors.insert(name, color);
+    }
+    QVERIFY(walk == QLatin1String("all") || colors.size() == kBlinking);
+    qint64 entries = 0;
+    QBENCHMARK {
+        for (auto it = colors.cbegin(); it != colors.cend(); ++it)
+            entries += it.value()->m_entries.size();
+    }
+    QVERIFY(entries > 0);
+}
+
+void bench_ColorEngine::aliasChain_data()
+{
+    QTest::addColumn<int>("links");
+    QTest::newRow("10,000 links") << 10000;
+    QTest::newRow("100,000 links") << 100000;
+}
+
+void bench_ColorEngine::aliasChain()
+{
+    QFETCH(int, links);
+    const QString path = m_project.filePath(QStringLiteral("chain"));
+    writeAliasChain(path, links);
+    WildcardConfig producer;
+    producer.setLogThreshold(MsgLoggerEnums::LogWarning);
+    ColorEngine engine(&producer, nullptr);
+    engine.addColorDatabase(path);
+    // Resolving sets every alias's colour, so it can be measured only once.
+    QBENCHMARK_ONCE {
+        engine.resolveAliases();
+    }
+    QCOMPARE(engine.getColor(QStringLiteral("a0"))->currentColor(), QColor(1, 2, 3));
+}
+
+void bench_ColorEngine::longLine_data()
+{
+    QTest::addColumn<int>("bytes");
+    QTest::newRow("100 KB line") << 100 * 1024;
+    QTest::newRow("1 MB line") << 1024 * 1024;
+}
+
+void bench_ColorEngine::longLine()
+{
+    QFETCH(int, bytes);
+    QString line = QStringLiteral("\"long\" N ");
+    while (line.size() < bytes)
+        line += QStringLiteral("{1,2,3} ");
+    WildcardConfig producer;
+    producer.setLogThreshold(MsgLoggerEnums::LogWarning);
+    QSharedPointer<Color> color;
+    QBENCHMARK {
+        color = ColorEngine::parseColorLine(&producer, line);
+    }
+    QVERIFY(color);
+    QCOMPARE(color->m_entries.size(), (line.size() - 9) / 8);
 }
 
 QTEST_MAIN(bench_ColorEngine)

@@ -39,7 +39,8 @@ public:
             return new TextVar(text());
         case 2: {
             auto* list = new DynVar;
-            for (int n = byte() % 6; n > 0; --n) {
+            // Lists of up to 255 texts, so that longer inputs reach sizes.
+            for (int n = byte(); n > 0; --n) {
                 if (Variable* element = next(depth + 1))
                     list->append(element);
             }

@@ -46,13 +46,29 @@ public:
         }
     }
 
+    // Keys that name alarm properties are free, but still names: a blank or
+    // odd key would silently never match a property.
+    void checkPropertyName(const QString& key, const QString& path)
+    {
+        if (!ok())
+            return;
+        bool name = !key.isEmpty();
+        for (const QChar c : key)
+            name = name && (c.isLetterOrNumber() || c == QLatin1Char('_'));
+        if (!name)
+            error = QStringLiteral("key '%1' must name properties by letters, digits and underscores, not '%2'")
+                        .arg(path, key);
+    }
+
     void readInt(const QJsonObject& object, const QString& path, const QString& key, int min, int max, int& out)
     {
         if (!ok() || !object.contains(key))
             return;
         const QJsonValue value = object.value(key);
         const double number = value.toDouble();
-        if (!value.isDouble() || number != double(qint64(number)) || number < min || number > max) {
+        // The range is checked first: converting a number far out of range
+        // to an integer is undefined.
+        if (!value.isDouble() || number < min || number > max || number != double(qint64(number))) {
             fail(join(path, key), QStringLiteral("a whole number from %1 to %2").arg(min).arg(max));
             return;
         }
@@ -295,8 +311,10 @@ void readConfiguration(Reader& r, const QJsonObject& root, AlarmScreenConfigurat
         } else {
             QMap<QString, QStringList> lists;
             const QJsonObject object = fixed.toObject();
-            for (auto it = object.constBegin(); it != object.constEnd() && r.ok(); ++it)
+            for (auto it = object.constBegin(); it != object.constEnd() && r.ok(); ++it) {
+                r.checkPropertyName(it.key(), "filterWidgets.fixedCompletions");
                 r.readStringList(it.value(), "filterWidgets.fixedCompletions." + it.key(), lists[it.key()]);
+            }
             fw.fixedCompletions = lists;
         }
     }
@@ -322,13 +340,21 @@ void readConfiguration(Reader& r, const QJsonObject& root, AlarmScreenConfigurat
     r.readString(mouse, "mouseProcessor", "ctrlFunction", mp.ctrlFunction);
 }
 
+// Qt reads only objects and arrays as documents; a bare value such as 1 or
+// "text" is JSON all the same, and wrong for its type, not its syntax.
+bool isScalar(const QByteArray& json)
+{
+    const QJsonDocument wrapped = QJsonDocument::fromJson('[' + json + ']');
+    return wrapped.isArray() && wrapped.array().size() == 1;
+}
+
 } // namespace
 
 bool JsonParser::parse(const QByteArray& json, AlarmScreenConfiguration& config, QString& errMsg)
 {
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
-    if (document.isNull()) {
+    if (document.isNull() && !isScalar(json)) {
         errMsg = QStringLiteral("not JSON: %1 at offset %2").arg(parseError.errorString()).arg(parseError.offset);
         return false;
     }

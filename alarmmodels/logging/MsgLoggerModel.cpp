@@ -9,6 +9,16 @@ int severityIndex(MsgLoggerEnums::LogSeverity severity)
 {
     return std::clamp(int(severity), int(MsgLoggerEnums::LogTrace), int(MsgLoggerEnums::LogError));
 }
+
+// One bad line of a megabyte, logged whole, would freeze a view that lays
+// out the text; its start says what the message is about.
+QString storedText(const QString& text)
+{
+    if (text.size() <= MsgLoggerModel::kMaxTextLength)
+        return text;
+    return text.left(MsgLoggerModel::kMaxTextLength)
+        + QStringLiteral(" [... %1 more characters cut]").arg(text.size() - MsgLoggerModel::kMaxTextLength);
+}
 } // namespace
 
 MsgLoggerModel::MsgLoggerModel(QObject* parent)
@@ -19,7 +29,7 @@ MsgLoggerModel::MsgLoggerModel(QObject* parent)
 
 int MsgLoggerModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : m_entries.size();
+    return parent.isValid() ? 0 : m_count;
 }
 
 int MsgLoggerModel::columnCount(const QModelIndex& parent) const
@@ -31,7 +41,7 @@ QVariant MsgLoggerModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return QVariant();
-    const Entry& entry = m_entries.at(index.row());
+    const Entry& entry = entryAt(index.row());
     if (role == Qt::DisplayRole) {
         switch (index.column()) {
         case ColumnTime:
@@ -65,20 +75,27 @@ QVariant MsgLoggerModel::headerData(int section, Qt::Orientation orientation, in
 
 void MsgLoggerModel::addMessage(MsgLoggerEnums::LogSeverity severity, const QString& text)
 {
-    if (m_entries.size() >= m_maxCount)
-        dropOldest(m_entries.size() - m_maxCount + 1);
-    const int row = m_entries.size();
+    if (m_count >= m_maxCount)
+        dropOldest(m_count - m_maxCount + 1);
+    const int row = m_count;
     beginInsertRows(QModelIndex(), row, row);
-    m_entries.append(Entry{QDateTime::currentDateTime(), severity, text});
+    const Entry entry{QDateTime::currentDateTime(), severity, storedText(text)};
+    if (m_count < m_entries.size())
+        m_entries[(m_first + m_count) % m_entries.size()] = entry;
+    else
+        m_entries.append(entry);
+    ++m_count;
     ++m_severityCounts[severityIndex(severity)];
     endInsertRows();
-    emit contentChanged(m_entries.size(), getMaxSeverity());
+    emit contentChanged(m_count, getMaxSeverity());
 }
 
 void MsgLoggerModel::clear()
 {
     beginResetModel();
     m_entries.clear();
+    m_first = 0;
+    m_count = 0;
     std::fill(std::begin(m_severityCounts), std::end(m_severityCounts), 0);
     endResetModel();
     emit contentChanged(0, MsgLoggerEnums::LogTrace);
@@ -86,12 +103,12 @@ void MsgLoggerModel::clear()
 
 QString MsgLoggerModel::messageAt(int row) const
 {
-    return row >= 0 && row < m_entries.size() ? m_entries.at(row).text : QString();
+    return row >= 0 && row < m_count ? entryAt(row).text : QString();
 }
 
 MsgLoggerEnums::LogSeverity MsgLoggerModel::severityAt(int row) const
 {
-    return row >= 0 && row < m_entries.size() ? m_entries.at(row).severity : MsgLoggerEnums::LogTrace;
+    return row >= 0 && row < m_count ? entryAt(row).severity : MsgLoggerEnums::LogTrace;
 }
 
 MsgLoggerEnums::LogSeverity MsgLoggerModel::getMaxSeverity() const
@@ -106,8 +123,8 @@ MsgLoggerEnums::LogSeverity MsgLoggerModel::getMaxSeverity() const
 QDateTime MsgLoggerModel::getLastOfSeverity(MsgLoggerEnums::LogSeverity severity,
                                             const QDateTime& after, QString& message) const
 {
-    for (int row = m_entries.size() - 1; row >= 0; --row) {
-        const Entry& entry = m_entries.at(row);
+    for (int row = m_count - 1; row >= 0; --row) {
+        const Entry& entry = entryAt(row);
         if (after.isValid() && entry.time <= after)
             break;
         if (entry.severity == severity) {
@@ -121,8 +138,14 @@ QDateTime MsgLoggerModel::getLastOfSeverity(MsgLoggerEnums::LogSeverity severity
 void MsgLoggerModel::setMaxCount(int maxCount)
 {
     m_maxCount = std::max(1, maxCount);
-    if (m_entries.size() > m_maxCount)
-        dropOldest(m_entries.size() - m_maxCount);
+    if (m_count > m_maxCount)
+        dropOldest(m_count - m_maxCount);
+    unwind();
+}
+
+const MsgLoggerModel::Entry& MsgLoggerModel::entryAt(int row) const
+{
+    return m_entries.at((m_first + row) % m_entries.size());
 }
 
 void MsgLoggerModel::dropOldest(int count)
@@ -130,8 +153,22 @@ void MsgLoggerModel::dropOldest(int count)
     if (count <= 0)
         return;
     beginRemoveRows(QModelIndex(), 0, count - 1);
-    for (int row = 0; row < count; ++row)
-        --m_severityCounts[severityIndex(m_entries.at(row).severity)];
-    m_entries.remove(0, count);
+    for (int row = 0; row < count; ++row) {
+        Entry& entry = m_entries[(m_first + row) % m_entries.size()];
+        --m_severityCounts[severityIndex(entry.severity)];
+        entry.text.clear();
+    }
+    m_first = (m_first + count) % m_entries.size();
+    m_count -= count;
     endRemoveRows();
+}
+
+void MsgLoggerModel::unwind()
+{
+    QVector<Entry> rows;
+    rows.reserve(m_count);
+    for (int row = 0; row < m_count; ++row)
+        rows.append(entryAt(row));
+    m_entries = rows;
+    m_first = 0;
 }

@@ -9,7 +9,8 @@
 
 // The stored log messages of the alarm screen: one row a message, with the
 // time it arrived (column 0), its severity (column 1) and its text (column 2).
-// The oldest messages are dropped once more than getMaxCount() are stored.
+// The oldest messages are dropped once more than getMaxCount() are stored,
+// and a text longer than kMaxTextLength is cut, with a note of how much.
 class ALARMMODELS_EXPORT MsgLoggerModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -21,6 +22,8 @@ public:
         ColumnText = 2,
         ColumnCount = 3
     };
+
+    static const int kMaxTextLength = 4096;
 
     explicit MsgLoggerModel(QObject* parent = nullptr);
 
@@ -55,9 +58,18 @@ private:
         QString text;
     };
 
+    // Row 0 is the oldest message.
+    const Entry& entryAt(int row) const;
     void dropOldest(int count);
+    // Puts the rows back in order from index 0, without room beyond them.
+    void unwind();
 
+    // A ring: once it holds the maximum, each new message takes the place
+    // of the oldest, so adding one costs the same at any fill, where
+    // shifting every row would cost the whole buffer per message.
     QVector<Entry> m_entries;
+    int m_first = 0;  // index of row 0
+    int m_count = 0;
     // Messages stored per severity, so the worst severity is known without a scan.
     int m_severityCounts[4] = {0, 0, 0, 0};
     int m_maxCount = 10000;

@@ -2,6 +2,9 @@
 
 #include <logging/MsgLoggingMessage.h>
 
+#include <QPair>
+#include <QSet>
+
 Color::ColorEntry::ColorEntry(const MsgLoggingProducer* producer)
     : MsgLoggingProducer(producer)
     , m_duration(-1)
@@ -28,27 +31,44 @@ Color::ColorEntry::ColorEntry(const MsgLoggingProducer* producer, const QString&
 void Color::ColorEntry::findColorForAlias(const QMap<QString, QSharedPointer<Color>>& colors,
                                           QStringList& searchStack) const
 {
-    if (searchStack.contains(m_alias)) {
-        MSG_LOG(this, MsgLoggerEnums::LogError)
-            << "infinite loop detected while searching for alias: " << m_alias << ", search stack is "
-            << searchStack.join(QLatin1Char(':'));
-        return;
+    // The chain is walked in a loop rather than by recursion, so that a chain
+    // of any length fits the stack, and the walked names are also kept in a
+    // set, so that the loop check does not search the whole stack each step.
+    QSet<QString> walked(searchStack.cbegin(), searchStack.cend());
+    // Each entry of the chain with the first entry of the colour it names;
+    // the colours are copied back along the chain once its end is known.
+    QVector<QPair<const ColorEntry*, const ColorEntry*>> chain;
+    const ColorEntry* entry = this;
+    for (;;) {
+        if (walked.contains(entry->m_alias)) {
+            MSG_LOG(entry, MsgLoggerEnums::LogError)
+                << "infinite loop detected while searching for alias: " << entry->m_alias
+                << ", search stack is " << searchStack.join(QLatin1Char(':'));
+            break;
+        }
+        walked.insert(entry->m_alias);
+        searchStack.append(entry->m_alias);
+        const auto found = colors.constFind(entry->m_alias);
+        if (found == colors.cend()) {
+            MSG_LOG(entry, MsgLoggerEnums::LogError)
+                << "alias '" << entry->m_alias << "' is not found in loaded colors";
+            break;
+        }
+        const QSharedPointer<Color>& target = found.value();
+        if (target->m_entries.isEmpty())
+            break;
+        const ColorEntry* first = target->m_entries.first().data();
+        chain.append(qMakePair(entry, first));
+        if (!first->isAlias() || first->m_hasColor)
+            break;
+        entry = first;
     }
-    searchStack.append(m_alias);
-    const auto found = colors.constFind(m_alias);
-    if (found == colors.cend()) {
-        MSG_LOG(this, MsgLoggerEnums::LogError) << "alias '" << m_alias << "' is not found in loaded colors";
-        return;
-    }
-    const QSharedPointer<Color>& target = found.value();
-    if (target->m_entries.isEmpty())
-        return;
-    const QSharedPointer<ColorEntry>& first = target->m_entries.first();
-    if (first->isAlias() && !first->m_hasColor)
-        first->findColorForAlias(colors, searchStack);
-    if (first->m_hasColor) {
-        m_color = first->m_color;
-        m_hasColor = true;
+    for (int i = chain.size() - 1; i >= 0; --i) {
+        const ColorEntry* first = chain.at(i).second;
+        if (first->m_hasColor) {
+            chain.at(i).first->m_color = first->m_color;
+            chain.at(i).first->m_hasColor = true;
+        }
     }
 }
 

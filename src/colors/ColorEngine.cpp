@@ -1,5 +1,7 @@
 #include "colors/ColorEngine.h"
 
+#include "colors/ColorTextCursor.h"
+
 #include <environment/FileSys.h>
 #include <logging/MsgLoggingMessage.h>
 #include <environment/Resources.h>
@@ -44,19 +46,20 @@ bool componentsOf(const QString& matched, double scale, int alphaDefault, int (&
     return inRange;
 }
 
-QColor takeBracedColor(const MsgLoggingProducer* producer, QString& text, const QRegExp& colorPattern,
+QColor takeBracedColor(const MsgLoggingProducer* producer, ColorTextCursor& text, const QRegExp& colorPattern,
                        const char* logLabel, double scale, int alphaDefault, const char* shortName,
                        const char* signature)
 {
-    if (colorPattern.indexIn(text, 0) != 0)
+    const int length = text.matchAt(colorPattern);
+    if (length < 0)
         return QColor();
-    const QString matched = colorPattern.cap(0);
-    // Logged under the name of the public take function that called this.
+    const QString matched = text.peek(length);
+    // Logged under the name of the take function that called this.
     if (MsgLoggingMessage::isLoggedBy(producer, MsgLoggerEnums::LogTrace))
         MsgLoggingMessage(producer, MsgLoggerEnums::LogTrace, shortName, signature) << logLabel << matched;
     int rgba[4];
     const bool inRange = componentsOf(matched, scale, alphaDefault, rgba);
-    ColorEngine::removeProcessedStringPart(matched, text);
+    text.take(length);
     if (!inRange)
         return QColor();
     return QColor::fromRgb(rgba[0], rgba[1], rgba[2], rgba[3]);
@@ -93,7 +96,7 @@ QSharedPointer<Color> ColorEngine::getColor(const QString& name) const
     QSharedPointer<Color> color(new Color(this, name));
     parseColorValue(this, color, name);
     color->ensureNotEmpty();
-    m_colors.insert(name, color);
+    storeColor(name, color);
     return color;
 }
 
@@ -114,7 +117,7 @@ void ColorEngine::addColorDatabase(const QString& path)
 {
     const QMap<QString, QSharedPointer<Color>> colors = parseColorDatabaseFile(this, path);
     for (auto it = colors.cbegin(); it != colors.cend(); ++it)
-        m_colors.insert(it.key(), it.value());
+        storeColor(it.key(), it.value());
 }
 
 void ColorEngine::resolveAliases()
@@ -144,15 +147,49 @@ QVector<QString> ColorEngine::getColorDbs() const
 
 void ColorEngine::addColorDbOfDir(QDir& dir, QVector<QString>& files) const
 {
+    QSet<QString> visited;
+    addColorDbOfDir(dir, files, visited);
+}
+
+void ColorEngine::addColorDbOfDir(QDir& dir, QVector<QString>& files, QSet<QString>& visited) const
+{
     if (!dir.exists())
         return;
-    const QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::Readable);
+    // A linked folder may lead back up the tree or to a folder listed
+    // already; listing it again would read its files again, or never end.
+    const QString canonical = dir.canonicalPath();
+    if (visited.contains(canonical))
+        return;
+    visited.insert(canonical);
+    const QFileInfo dirInfo(dir.absolutePath());
+    if (!dirInfo.isReadable() || !dirInfo.isExecutable()) {
+        MSG_LOG(this, MsgLoggerEnums::LogWarning)
+            << "color database folder is not readable, skipped: " << dir.absolutePath();
+        return;
+    }
+    // System entries too, so that a dangling link is reported and not
+    // silently left out.
+    const QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::System);
     for (const QFileInfo& entry : entries)
-        files.append(entry.absoluteFilePath());
+        addColorDbFile(entry, files);
     const QFileInfoList subDirs = dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QFileInfo& subDirInfo : subDirs) {
         QDir subDir(subDirInfo.absoluteFilePath());
-        addColorDbOfDir(subDir, files);
+        addColorDbOfDir(subDir, files, visited);
+    }
+}
+
+void ColorEngine::addColorDbFile(const QFileInfo& entry, QVector<QString>& files) const
+{
+    if (!entry.exists() || !entry.isReadable()) {
+        MSG_LOG(this, MsgLoggerEnums::LogWarning)
+            << "color database file is not readable, skipped: " << entry.absoluteFilePath();
+    } else if (!entry.isFile()) {
+        // A device or a pipe (often through a link) would be read forever.
+        MSG_LOG(this, MsgLoggerEnums::LogWarning)
+            << "color database file is not a regular file, skipped: " << entry.absoluteFilePath();
+    } else {
+        files.append(entry.absoluteFilePath());
     }
 }
 
@@ -168,51 +205,92 @@ void ColorEngine::addApplicationPaletteColors()
     addApplicationPaletteColor(QStringLiteral("_ToolTip"), QPalette::ToolTipBase);
     addApplicationPaletteColor(QStringLiteral("_ToolTipText"), QPalette::ToolTipText);
     const QString transparent = QStringLiteral("_Transparent");
-    m_colors.insert(transparent, QSharedPointer<Color>(new Color(this, transparent, QColor::fromRgb(0, 0, 0, 0))));
+    storeColor(transparent, QSharedPointer<Color>(new Color(this, transparent, QColor::fromRgb(0, 0, 0, 0))));
 }
 
 void ColorEngine::addApplicationPaletteColor(const QString& name, QPalette::ColorRole role)
 {
     const QColor color = QGuiApplication::palette().brush(QPalette::Active, role).color();
-    m_colors.insert(name, QSharedPointer<Color>(new Color(this, name, color)));
+    storeColor(name, QSharedPointer<Color>(new Color(this, name, color)));
+}
+
+void ColorEngine::storeColor(const QString& name, const QSharedPointer<Color>& color) const
+{
+    m_colors.insert(name, color);
+    if (color->m_entries.size() >= 2)
+        m_blinking.insert(name, color);
+    else
+        m_blinking.remove(name);
 }
 
 void ColorEngine::removeProcessedStringPart(const QString& processed, QString& text)
 {
-    text = text.mid(processed.length()).trimmed();
-    if (text.startsWith(QLatin1Char(','))) {
-        text.remove(0, 1);
-        text = text.trimmed();
-    }
+    ColorTextCursor cursor(text);
+    cursor.take(processed.length());
+    cursor.storeRest(text);
 }
 
 QColor ColorEngine::takeColor255Based(const MsgLoggingProducer* producer, QString& text)
 {
-    static const QRegExp colorPattern(QStringLiteral(R"(\{\s*\d+(\s*,\s*\d+){2,3}\s*\})"));
+    ColorTextCursor cursor(text);
+    const QColor color = takeColor255Based(producer, cursor);
+    cursor.storeRest(text);
+    return color;
+}
+
+QColor ColorEngine::takeColor255Based(const MsgLoggingProducer* producer, ColorTextCursor& text)
+{
+    static const QRegExp colorPattern(QStringLiteral(R"(^\{\s*\d+(\s*,\s*\d+){2,3}\s*\})"));
     return takeBracedColor(producer, text, colorPattern, "255 based: ", 1.0, 255, __func__, Q_FUNC_INFO);
 }
 
 QColor ColorEngine::takeColor100Based(const MsgLoggingProducer* producer, QString& text)
 {
-    static const QRegExp colorPattern(QStringLiteral(R"(\[\s*\d+(\s*,\s*\d+){2,3}\s*\])"));
+    ColorTextCursor cursor(text);
+    const QColor color = takeColor100Based(producer, cursor);
+    cursor.storeRest(text);
+    return color;
+}
+
+QColor ColorEngine::takeColor100Based(const MsgLoggingProducer* producer, ColorTextCursor& text)
+{
+    static const QRegExp colorPattern(QStringLiteral(R"(^\[\s*\d+(\s*,\s*\d+){2,3}\s*\])"));
     return takeBracedColor(producer, text, colorPattern, "100 based: ", 2.55, 100, __func__, Q_FUNC_INFO);
 }
 
 QString ColorEngine::takeColorAlias(const MsgLoggingProducer* producer, QString& text)
 {
-    static const QRegExp colorPattern(QStringLiteral(R"(\"(\s*\w+\s*)+\")"));
-    if (colorPattern.indexIn(text, 0) != 0)
+    ColorTextCursor cursor(text);
+    const QString alias = takeColorAlias(producer, cursor);
+    cursor.storeRest(text);
+    return alias;
+}
+
+QString ColorEngine::takeColorAlias(const MsgLoggingProducer* producer, ColorTextCursor& text)
+{
+    static const QRegExp colorPattern(QStringLiteral(R"(^\"(\s*\w+\s*)+\")"));
+    const int length = text.matchAt(colorPattern);
+    if (length < 0)
         return QString();
-    const QString matched = colorPattern.cap(0);
+    const QString matched = text.peek(length);
     MSG_LOG(producer, MsgLoggerEnums::LogTrace) << "alias: " << matched;
-    removeProcessedStringPart(matched, text);
+    text.take(length);
     return QString(matched).remove(QLatin1Char('"'));
 }
 
 bool ColorEngine::parseNextColorDef(const MsgLoggingProducer* producer, QString& text, bool blinking,
                                     QSharedPointer<Color>& color)
 {
-    static const QRegExp numberPattern(QStringLiteral(R"(\d+)"));
+    ColorTextCursor cursor(text);
+    const bool parsed = parseNextColorDef(producer, cursor, blinking, color);
+    cursor.storeRest(text);
+    return parsed;
+}
+
+bool ColorEngine::parseNextColorDef(const MsgLoggingProducer* producer, ColorTextCursor& text, bool blinking,
+                                    QSharedPointer<Color>& color)
+{
+    static const QRegExp numberPattern(QStringLiteral(R"(^\d+)"));
     QColor value = takeColor255Based(producer, text);
     if (!value.isValid())
         value = takeColor100Based(producer, text);
@@ -221,18 +299,18 @@ bool ColorEngine::parseNextColorDef(const MsgLoggingProducer* producer, QString&
         alias = takeColorAlias(producer, text);
         if (alias.isEmpty()) {
             MSG_LOG(producer, MsgLoggerEnums::LogWarning)
-                << "unexpected syntax: don't known how to take next color from: " << text;
+                << "unexpected syntax: don't known how to take next color from: " << text.rest();
             return false;
         }
     }
     int duration = 0;
     if (blinking) {
-        if (numberPattern.indexIn(text, 0) != 0)
+        const int length = text.matchAt(numberPattern);
+        if (length < 0)
             return true;  // an item without duration is dropped
-        const QString number = numberPattern.cap(0);
         bool ok = false;
-        duration = number.toInt(&ok, 10);
-        removeProcessedStringPart(number, text);
+        duration = text.peek(length).toInt(&ok, 10);
+        text.take(length);
         // An overflowing duration is far above 0, never "below 1".
         if (!ok)
             duration = std::numeric_limits<int>::max();
@@ -253,14 +331,12 @@ bool ColorEngine::parseColorValue(const MsgLoggingProducer* producer, QSharedPoi
                                   const QString& value)
 {
     static const QRegExp animatedColorPattern(QStringLiteral(R"(<.+>)"));
-    QString text = value;
     const bool blinking = animatedColorPattern.exactMatch(value);
-    if (blinking)
-        text = value.mid(1, value.length() - 2);
-    while (!text.isEmpty()) {
+    ColorTextCursor text = blinking ? ColorTextCursor(value, 1, value.length() - 1) : ColorTextCursor(value);
+    while (!text.atEnd()) {
         if (!parseNextColorDef(producer, text, blinking, color)) {
             MSG_LOG(producer, MsgLoggerEnums::LogWarning)
-                << "failed to parse color definition: " << value << ", stopped on: " << text;
+                << "failed to parse color definition: " << value << ", stopped on: " << text.rest();
             return false;
         }
     }
@@ -297,22 +373,61 @@ QMap<QString, QSharedPointer<Color>> ColorEngine::parseColorDatabaseFile(const M
                                                                          const QString& path)
 {
     QMap<QString, QSharedPointer<Color>> colors;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    const QFileInfo info(path);
+    if (!info.exists())
         return colors;
-    QTextStream stream(&file);
-    QString line;
-    while (stream.readLineInto(&line)) {
-        const QSharedPointer<Color> color = parseColorLine(producer, line);
-        if (color)
-            colors.insert(color->m_name, color);
+    if (!info.isFile()) {
+        MSG_LOG(producer, MsgLoggerEnums::LogWarning) << "color database file is not a regular file, skipped: " << path;
+        return colors;
+    }
+    if (info.size() > kMaxFileBytes || !readColorDatabaseLines(producer, path, colors)) {
+        MSG_LOG(producer, MsgLoggerEnums::LogWarning)
+            << "color database file is larger than " << kMaxFileBytes << " bytes, skipped: " << path;
+        colors.clear();
     }
     return colors;
 }
 
+// Reads the lines of path into colors; false when the file turns out larger
+// than the cap while it is read (it may grow, or misreport its size).
+bool ColorEngine::readColorDatabaseLines(const MsgLoggingProducer* producer, const QString& path,
+                                         QMap<QString, QSharedPointer<Color>>& colors)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        MSG_LOG(producer, MsgLoggerEnums::LogWarning) << "color database file is not readable, skipped: " << path;
+        return true;
+    }
+    QTextStream stream(&file);
+    QString line;
+    qint64 read = 0;
+    int lineNumber = 0;
+    // One more character than allowed tells a line that is too long.
+    while (stream.readLineInto(&line, kMaxLineLength + 1)) {
+        ++lineNumber;
+        read += line.size() + 1;
+        if (line.size() > kMaxLineLength) {
+            MSG_LOG(producer, MsgLoggerEnums::LogWarning)
+                << "color database line " << lineNumber << " is longer than " << kMaxLineLength
+                << " characters, skipped: " << path;
+            // The rest of the line comes in pieces; the last one is shorter.
+            while (line.size() > kMaxLineLength && read <= kMaxFileBytes
+                   && stream.readLineInto(&line, kMaxLineLength + 1))
+                read += line.size();
+        } else {
+            const QSharedPointer<Color> color = parseColorLine(producer, line);
+            if (color)
+                colors.insert(color->m_name, color);
+        }
+        if (read > kMaxFileBytes)
+            return false;
+    }
+    return true;
+}
+
 void ColorEngine::blinkingTimeout()
 {
-    for (auto it = m_colors.cbegin(); it != m_colors.cend(); ++it) {
+    for (auto it = m_blinking.cbegin(); it != m_blinking.cend(); ++it) {
         Color& color = *it.value();
         if (color.m_entries.size() < 2)
             continue;

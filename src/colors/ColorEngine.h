@@ -8,10 +8,13 @@
 #include <QMap>
 #include <QObject>
 #include <QPalette>
+#include <QSet>
 #include <QSharedPointer>
 #include <QVector>
 
+class ColorTextCursor;
 class QDir;
+class QFileInfo;
 class QTimer;
 
 // The process-wide database of named colours. It loads the colour database
@@ -55,6 +58,11 @@ public:
                                                                        const QString& path);
     static void removeProcessedStringPart(const QString& processed, QString& text);
 
+    // Colour database files and lines beyond these sizes are skipped: a
+    // file that is not a colour database must not exhaust the memory.
+    static const qint64 kMaxFileBytes = 64 * 1024 * 1024;
+    static const int kMaxLineLength = 64 * 1024;
+
 signals:
     void colorChanged(const QString& name, const QColor& newColor);
 
@@ -62,8 +70,27 @@ private slots:
     void blinkingTimeout();
 
 private:
+    // The parsing steps on a read position; the functions above that take
+    // a QString& are these applied to the whole text.
+    static QColor takeColor255Based(const MsgLoggingProducer* producer, ColorTextCursor& text);
+    static QColor takeColor100Based(const MsgLoggingProducer* producer, ColorTextCursor& text);
+    static QString takeColorAlias(const MsgLoggingProducer* producer, ColorTextCursor& text);
+    static bool parseNextColorDef(const MsgLoggingProducer* producer, ColorTextCursor& text, bool blinking,
+                                  QSharedPointer<Color>& color);
+    static bool readColorDatabaseLines(const MsgLoggingProducer* producer, const QString& path,
+                                       QMap<QString, QSharedPointer<Color>>& colors);
+
+    // visited holds the canonical paths of the folders listed already.
+    void addColorDbOfDir(QDir& dir, QVector<QString>& files, QSet<QString>& visited) const;
+    void addColorDbFile(const QFileInfo& entry, QVector<QString>& files) const;
+    // Stores color under name, and keeps the blinking colours apart.
+    void storeColor(const QString& name, const QSharedPointer<Color>& color) const;
+
     mutable QMap<QString, QSharedPointer<Color>> m_colors;
     QTimer* m_blinkTimer;
+    // The colours of two or more entries, in name order: only these can
+    // change on a tick, so a tick walks them and not every colour.
+    mutable QMap<QString, QSharedPointer<Color>> m_blinking;
 
     static QSharedPointer<ColorEngine> m_instance;
 };

@@ -8,6 +8,8 @@
 #include <variables/TextVar.h>
 #include <scriptbridge/converter.h>
 
+#include <QSet>
+
 namespace {
 
 // A text element of a list, looking through mixed and anytype wrappers.
@@ -90,13 +92,18 @@ void FilterCompletions::clearPendingSystems()
 QStringList FilterCompletions::getCompletionsForSystems(const QStringList& systems) const
 {
     QStringList result;
+    // The texts taken so far, so that a repeat is found without searching
+    // the result: plants answer tens of thousands of texts per system.
+    QSet<QString> taken;
     for (const QString& system : systems) {
         const auto found = m_systemCompletions.constFind(system);
         if (found == m_systemCompletions.cend())
             continue;
         for (const QString& text : found.value()) {
-            if (!result.contains(text))
+            if (!taken.contains(text)) {
+                taken.insert(text);
                 result.append(text);
+            }
         }
     }
     return result;

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 namespace {
 
 void writeFile(const QString& path, const QString& content)
@@ -44,10 +46,14 @@ class tst_ColorEngine : public QObject
 private slots:
     void init();
     void databaseFileOrder();
+    void hostileFolders();
+    void oversizedFilesAndLines();
     void laterDefinitionsWin();
     void aliasResolution();
+    void longAliasChain();
     void getColorOfUnknownNamesAndLiterals();
     void blinkPhasesAndUsageGating();
+    void blinkTickAmongManySteadyColors();
     void usageCounterForwardsToTheEngine();
     void oneInstance();
 
@@ -84,6 +90,65 @@ void tst_ColorEngine::databaseFileOrder()
     QCOMPARE(relative(m_root, engine.getColorDbs()),
              QStringLiteral("inst/colorDB/base proj/colorDB/A.txt proj/colorDB/b.txt proj/colorDB/sub/z "
                             "proj/colorDB/sub/deeper/c proj/colorDB/sub2/d further/colorDB/site"));
+}
+
+void tst_ColorEngine::hostileFolders()
+{
+    const QString r = m_root.path();
+    const QString db = r + "/p/colorDB";
+    writeFile(db + "/a", "\"a\" N {1,2,3}\n");
+    writeFile(db + "/sub/b", "\"b\" N {1,2,3}\n");
+    // Two links back up: followed without remembering the folders seen,
+    // the listing never ends.
+    QVERIFY(QFile::link(db, db + "/sub/up"));
+    QVERIFY(QFile::link(db + "/sub", db + "/sub/again"));
+    QVERIFY(QFile::link(db + "/missing", db + "/dangling"));
+    QVERIFY(QFile::link("/dev/zero", db + "/zero"));
+    QStringList expected{"2|color database file is not readable, skipped: " + db + "/dangling",
+                         "2|color database file is not a regular file, skipped: " + db + "/zero"};
+    // Permissions do not stop root; these two count when the tests run as
+    // another user.
+    if (::geteuid() != 0) {
+        writeFile(db + "/secret", "\"s\" N {1,2,3}\n");
+        QVERIFY(QFile::setPermissions(db + "/secret", QFileDevice::WriteOwner));
+        QVERIFY(QDir().mkpath(db + "/locked"));
+        QVERIFY(QFile::setPermissions(db + "/locked", QFileDevice::WriteOwner));
+        expected.insert(1, "2|color database file is not readable, skipped: " + db + "/secret");
+        expected << "2|color database folder is not readable, skipped: " + db + "/locked";
+    }
+    Resources::pathes_.setPathes({r + "/p"});
+
+    WildcardConfig producer;
+    LogCapture log(&producer);
+    producer.setLogThreshold(MsgLoggerEnums::LogWarning);
+    ColorEngine engine(&producer, nullptr);
+    QCOMPARE(relative(m_root, engine.getColorDbs()), QStringLiteral("p/colorDB/a p/colorDB/sub/b"));
+    QCOMPARE(log.entries(), expected);
+    QFile::setPermissions(db + "/locked", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+void tst_ColorEngine::oversizedFilesAndLines()
+{
+    const QString r = m_root.path();
+    const QString db = r + "/p/colorDB";
+    writeFile(db + "/1lines",
+              "\"a\" N {1,2,3}\n\"b\" N " + QStringLiteral("{4,5,6} ").repeated(9000) + "\n\"c\" N {7,8,9}\n");
+    // Larger than the cap by one byte (sparse, so cheap), after a good line.
+    writeFile(db + "/2big", "\"big\" N {1,1,1}\n");
+    QVERIFY(QFile::resize(db + "/2big", 64 * 1024 * 1024 + 1));
+    Resources::pathes_.setPathes({r + "/p"});
+
+    WildcardConfig producer;
+    LogCapture log(&producer);
+    producer.setLogThreshold(MsgLoggerEnums::LogWarning);
+    ColorEngine engine(&producer, nullptr);
+    engine.loadAllColorDbs();
+    const QStringList names = engine.getColorNames();
+    QVERIFY(names.contains("a") && names.contains("c"));
+    QVERIFY(!names.contains("b") && !names.contains("big"));
+    QCOMPARE(log.entries(),
+             (QStringList{"2|color database line 2 is longer than 65536 characters, skipped: " + db + "/1lines",
+                          "2|color database file is larger than 67108864 bytes, skipped: " + db + "/2big"}));
 }
 
 void tst_ColorEngine::laterDefinitionsWin()
@@ -126,7 +191,8 @@ void tst_ColorEngine::aliasResolution()
               "\"X\" \"Y\"\n"
               "\"Y\" \"X\"\n"
               "\"Self\" \"Self\"\n"
-              "\"Lost\" N \"Nowhere\"\n");
+              "\"Lost\" N \"Nowhere\"\n"
+              "\"T\" \"X\"\n");
     Resources::pathes_.setPathes({r + "/p"});
 
     WildcardConfig producer;
@@ -143,8 +209,29 @@ void tst_ColorEngine::aliasResolution()
     QCOMPARE(log.entries(),
              (QStringList{"3|alias 'Nowhere' is not found in loaded colors",
                           "3|infinite loop detected while searching for alias: Self, search stack is Self",
+                          "3|infinite loop detected while searching for alias: X, search stack is X:Y",
                           "3|infinite loop detected while searching for alias: Y, search stack is Y:X",
                           "3|infinite loop detected while searching for alias: X, search stack is X:Y"}));
+}
+
+void tst_ColorEngine::longAliasChain()
+{
+    const int links = 100000;
+    QString chain;
+    for (int i = 0; i < links; ++i)
+        chain += QStringLiteral("\"a%1\" \"a%2\"\n").arg(i).arg(i + 1);
+    chain += QStringLiteral("\"a%1\" N {1,2,3}\n").arg(links);
+    writeFile(m_root.path() + "/p/colorDB/chain", chain);
+    Resources::pathes_.setPathes({m_root.path() + "/p"});
+
+    WildcardConfig producer;
+    LogCapture log(&producer);
+    producer.setLogThreshold(MsgLoggerEnums::LogWarning);
+    ColorEngine engine(&producer, nullptr);
+    engine.loadAllColorDbs();
+    QCOMPARE(colorText(engine.getColor("a0")), QStringLiteral("a0={1,2,3,255}/0"));
+    QCOMPARE(colorText(engine.getColor("a99999")), QStringLiteral("a99999={1,2,3,255}/0"));
+    QCOMPARE(log.count(), 0);
 }
 
 void tst_ColorEngine::getColorOfUnknownNamesAndLiterals()
@@ -174,31 +261,61 @@ void tst_ColorEngine::blinkPhasesAndUsageGating()
     const QString r = m_root.path();
     writeFile(r + "/p/colorDB/blink", "\"used\" N <{255,0,0} 2 {0,0,255} 6>\n"
                                       "\"unused\" N <{255,0,0} 2 {0,0,255} 6>\n"
-                                      "\"steady\" N {1,1,1} {2,2,2}\n");
+                                      "\"steady\" N {1,1,1} {2,2,2}\n"
+                                      "\"_3DFace\" N <{1,1,1} 1 {2,2,2} 1>\n");
     Resources::pathes_.setPathes({r + "/p"});
     WildcardConfig producer;
     ColorEngine engine(&producer, nullptr);
     engine.loadAllColorDbs();
+    // A blinking literal blinks like a database colour, from when it is asked for.
+    const QString literal = QStringLiteral("<{0,255,0} 3 {255,255,0} 3>");
+    QCOMPARE(engine.getColor(literal)->m_entries.size(), 2);
+    engine.incrementColorUsage(literal);
     engine.incrementColorUsage("used");
     engine.incrementColorUsage("steady");
+    // The palette colour replaced the blinking database colour of its name.
     engine.incrementColorUsage("_3DFace");
     QSignalSpy changed(&engine, SIGNAL(colorChanged(QString, QColor)));
 
-    QStringList switches;  // "tick:colour" of every signal
+    QStringList switches;  // "tick:name:colour" of every signal, in order
     for (int t = 1; t <= 16; ++t) {
         tick(engine, 1);
         while (!changed.isEmpty()) {
             const QList<QVariant> args = changed.takeFirst();
-            QCOMPARE(args.at(0).toString(), QStringLiteral("used"));
-            switches << QStringLiteral("%1:%2").arg(t).arg(args.at(1).value<QColor>().name());
+            switches << QStringLiteral("%1:%2:%3").arg(t).arg(args.at(0).toString(), args.at(1).value<QColor>().name());
         }
     }
-    QCOMPARE(switches, (QStringList{"2:#0000ff", "8:#ff0000", "10:#0000ff", "16:#ff0000"}));
+    const QString l = QStringLiteral(":") + literal + QStringLiteral(":");
+    QCOMPARE(switches, (QStringList{"2:used:#0000ff", "3" + l + "#ffff00", "6" + l + "#00ff00", "8:used:#ff0000",
+                                    "9" + l + "#ffff00", "10:used:#0000ff", "12" + l + "#00ff00",
+                                    "15" + l + "#ffff00", "16:used:#ff0000"}));
     // Unused colours keep their phase without a signal; steady ones never move.
     QCOMPARE(engine.getColor("unused")->m_currentEntry, engine.getColor("used")->m_currentEntry);
     QCOMPARE(engine.getColor("steady")->m_currentEntry, 0);
     tick(engine, 2);
     QCOMPARE(engine.getColor("unused")->currentColor(), QColor(0, 0, 255));
+}
+
+void tst_ColorEngine::blinkTickAmongManySteadyColors()
+{
+    QString colors;
+    for (int i = 0; i < 50000; ++i)
+        colors += QStringLiteral("\"s%1\" N {1,2,3}\n").arg(i);
+    colors += QStringLiteral("\"blink\" N <{255,0,0} 2 {0,0,255} 6>\n");
+    writeFile(m_root.path() + "/p/colorDB/many", colors);
+    Resources::pathes_.setPathes({m_root.path() + "/p"});
+    WildcardConfig producer;
+    ColorEngine engine(&producer, nullptr);
+    engine.loadAllColorDbs();
+    engine.incrementColorUsage("blink");
+    engine.incrementColorUsage("s0");
+    QSignalSpy changed(&engine, SIGNAL(colorChanged(QString, QColor)));
+    // An hour and a half of blinking: 5,000 periods of 8 ticks, two switches each.
+    tick(engine, 40000);
+    QCOMPARE(changed.count(), 10000);
+    QCOMPARE(changed.last().at(0).toString(), QStringLiteral("blink"));
+    QCOMPARE(engine.getColor("blink")->m_currentEntry, 0);
+    QCOMPARE(engine.getColor("blink")->m_tickCount, 0);
 }
 
 void tst_ColorEngine::usageCounterForwardsToTheEngine()

@@ -16,6 +16,8 @@ private slots:
     void takeFunctionsLeaveTextUnlessTaken_data();
     void takeFunctionsLeaveTextUnlessTaken();
     void traceNamesTheTakenItem();
+    void megabyteLines_data();
+    void megabyteLines();
 };
 
 void tst_ColorParsing::parseColorLine_data()
@@ -135,6 +137,45 @@ void tst_ColorParsing::traceNamesTheTakenItem()
     ColorEngine::takeColor255Based(&producer, text);
     ColorEngine::takeColorAlias(&producer, text);
     QCOMPARE(log.entries(), (QStringList{"0|takeColor255Based: 255 based: {1, 2, 3}", "0|takeColorAlias: alias: \"x\""}));
+}
+
+void tst_ColorParsing::megabyteLines_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<QStringList>("warnings");
+    const int count = 128 * 1024;
+    const QString items = QStringLiteral("{1,2,3} ").repeated(count);
+    QTest::newRow("steady items") << items << "x={1,2,3,255}/0 {1,2,3,255}/0 " << count << QStringList();
+    // Items without a duration are dropped: each one looks for its number.
+    QTest::newRow("blinking, every item but the last dropped")
+        << "<" + items + "{4,5,6} 2>" << "x={4,5,6,255}/2" << 1 << QStringList();
+    // The message holds the whole megabyte value; the log keeps its start.
+    QTest::newRow("broken at the end")
+        << items + "{1,2}" << "null" << 0
+        << QStringList{"2|unexpected syntax: don't known how to take next color from: {1,2}",
+                       "2|failed to parse color definition: {1,2,3} {1,2,3} "};
+}
+
+void tst_ColorParsing::megabyteLines()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, start);
+    QFETCH(int, entries);
+    QFETCH(QStringList, warnings);
+    WildcardConfig producer;
+    LogCapture log(&producer);
+    producer.setLogThreshold(MsgLoggerEnums::LogWarning);
+    const QSharedPointer<Color> color = ColorEngine::parseColorLine(&producer, "\"x\" N " + value);
+    QCOMPARE(colorText(color).left(start.size()), start);
+    QCOMPARE(color ? color->m_entries.size() : 0, entries);
+    const QStringList logged = log.entries();
+    QCOMPARE(logged.size(), warnings.size());
+    for (int i = 0; i < logged.size(); ++i) {
+        QVERIFY2(logged.at(i).startsWith(warnings.at(i)), qPrintable(logged.at(i).left(100)));
+        QVERIFY2(logged.at(i).size() < 4200, qPrintable(logged.at(i).right(100)));
+    }
 }
 
 QTEST_MAIN(tst_ColorParsing)

@@ -99,6 +99,9 @@ void tst_JsonParser::refusesWholeDocuments_data()
     QTest::addColumn<QString>("error");
     QTest::newRow("not JSON") << QByteArray("{\"log\": ") << "not JSON: unterminated object at offset 8";
     QTest::newRow("array") << QByteArray("[1]") << "the document must be a JSON object";
+    QTest::newRow("bare number") << QByteArray(" 1 ") << "the document must be a JSON object";
+    QTest::newRow("bare text") << QByteArray("\"log\"") << "the document must be a JSON object";
+    QTest::newRow("two bare numbers") << QByteArray("1, 2") << "not JSON: illegal value at offset 1";
     QTest::newRow("unknown top-level key")
         << QByteArray(R"({"filterWidget": {}})")
         << "unknown key 'filterWidget'; expected one of: log, wildcard, alarmSource, filterWidgets, userSettings, "
@@ -110,6 +113,8 @@ void tst_JsonParser::refusesWholeDocuments_data()
                                            << "key 'alarmSource' must be an object";
     QTest::newRow("threshold out of range") << QByteArray(R"({"log": {"threshold": 4}})")
                                             << "key 'log.threshold' must be a whole number from 0 to 3";
+    QTest::newRow("far out of range") << QByteArray(R"({"log": {"threshold": -1e300}})")
+                                      << "key 'log.threshold' must be a whole number from 0 to 3";
     QTest::newRow("fraction") << QByteArray(R"({"userSettings": {"defaultFilterAction": 1.5}})")
                               << "key 'userSettings.defaultFilterAction' must be a whole number from 0 to 3";
     QTest::newRow("number as text") << QByteArray(R"({"alarmSource": {"archiveSourceMode": "2"}})")
@@ -122,6 +127,13 @@ void tst_JsonParser::refusesWholeDocuments_data()
     QTest::newRow("list with a number")
         << QByteArray(R"({"filterWidgets": {"fixedCompletions": {"P": ["a", 1]}}})")
         << "key 'filterWidgets.fixedCompletions.P' must be an array of strings";
+    QTest::newRow("property name with a blank")
+        << QByteArray(R"({"filterWidgets": {"fixedCompletions": {"ACK_STATE": [], "ALERT TEXT": ["a"]}}})")
+        << "key 'filterWidgets.fixedCompletions' must name properties by letters, digits and underscores, not "
+           "'ALERT TEXT'";
+    QTest::newRow("empty property name")
+        << QByteArray(R"({"filterWidgets": {"fixedCompletions": {"": ["a"]}}})")
+        << "key 'filterWidgets.fixedCompletions' must name properties by letters, digits and underscores, not ''";
     QTest::newRow("fixed completions not an object")
         << QByteArray(R"({"filterWidgets": {"fixedCompletions": ["a"]}})")
         << "key 'filterWidgets.fixedCompletions' must be an object of string arrays";

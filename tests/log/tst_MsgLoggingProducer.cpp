@@ -13,6 +13,15 @@
 
 namespace {
 
+// The texts of a model's rows, oldest first.
+QString rowTexts(const MsgLoggerModel& model)
+{
+    QStringList texts;
+    for (int row = 0; row < model.rowCount(); ++row)
+        texts << model.data(model.index(row, MsgLoggerModel::ColumnText)).toString();
+    return texts.join(QLatin1Char(' '));
+}
+
 // A class that logs the way the library's classes do.
 class Speaker : public MsgLoggingProducer
 {
@@ -54,6 +63,7 @@ private slots:
     void settingsOutliveTheParent();
     void modelCountsAndWorstSeverity();
     void modelDropsOldestBeyondMaximum();
+    void modelUnderAFlood();
     void lastOfSeverity();
 };
 
@@ -182,6 +192,43 @@ void tst_MsgLoggingProducer::modelDropsOldestBeyondMaximum()
     QCOMPARE(model.messageAt(0), QStringLiteral("x"));
     // The dropped error no longer counts as the worst message.
     QCOMPARE(model.getMaxSeverity(), MsgLoggerEnums::LogWarning);
+
+    // The store goes round several times, grows and shrinks; the rows stay
+    // the newest messages, oldest first.
+    for (int i = 0; i < 7; ++i)
+        model.addMessage(MsgLoggerEnums::LogInfo, QStringLiteral("m%1").arg(i));
+    QCOMPARE(rowTexts(model), QStringLiteral("m5 m6"));
+    model.setMaxCount(4);
+    model.addMessage(MsgLoggerEnums::LogInfo, QStringLiteral("m7"));
+    model.addMessage(MsgLoggerEnums::LogInfo, QStringLiteral("m8"));
+    model.addMessage(MsgLoggerEnums::LogWarning, QStringLiteral("m9"));
+    QCOMPARE(rowTexts(model), QStringLiteral("m6 m7 m8 m9"));
+    model.setMaxCount(3);
+    QCOMPARE(rowTexts(model), QStringLiteral("m7 m8 m9"));
+    model.addMessage(MsgLoggerEnums::LogInfo, QStringLiteral("m10"));
+    QCOMPARE(rowTexts(model), QStringLiteral("m8 m9 m10"));
+    QCOMPARE(model.getMaxSeverity(), MsgLoggerEnums::LogWarning);
+}
+
+void tst_MsgLoggingProducer::modelUnderAFlood()
+{
+    MsgLoggerModel model;
+    model.setMaxCount(100000);
+    QSignalSpy spy(&model, SIGNAL(contentChanged(int, MsgLoggerEnums::LogSeverity)));
+    model.addMessage(MsgLoggerEnums::LogError, QStringLiteral("m0"));
+    for (int i = 1; i < 300000; ++i)
+        model.addMessage(MsgLoggerEnums::LogInfo, QStringLiteral("m%1").arg(i));
+    QCOMPARE(model.rowCount(), 100000);
+    QCOMPARE(model.messageAt(0), QStringLiteral("m200000"));
+    QCOMPARE(model.messageAt(99999), QStringLiteral("m299999"));
+    QCOMPARE(spy.count(), 300000);
+    QCOMPARE(spy.last().at(0).toInt(), 100000);
+    QCOMPARE(model.getMaxSeverity(), MsgLoggerEnums::LogInfo);
+
+    // A megabyte text keeps its start and says how much was cut.
+    model.addMessage(MsgLoggerEnums::LogWarning, QString(1024 * 1024, QLatin1Char('x')));
+    QCOMPARE(model.messageAt(99999),
+             QString(4096, QLatin1Char('x')) + QStringLiteral(" [... 1044480 more characters cut]"));
 }
 
 void tst_MsgLoggingProducer::lastOfSeverity()

@@ -14,7 +14,9 @@ endfunction()
 
 run(${CMAKE_COMMAND} --install ${QVAS_BUILD_DIR} --prefix ${prefix})
 run(${CMAKE_COMMAND} -S ${CONSUMER_SOURCE_DIR} -B ${consumer_build} -DCMAKE_PREFIX_PATH=${prefix}
-    -DSAMPLE_PLUGIN_DIR=${SAMPLE_PLUGIN_DIR})
+    -DSAMPLE_PLUGIN_DIR=${SAMPLE_PLUGIN_DIR}
+    "-DCMAKE_CXX_FLAGS=${CONSUMER_FLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${CONSUMER_FLAGS}"
+    "-DCMAKE_MODULE_LINKER_FLAGS=${CONSUMER_FLAGS}")
 run(${CMAKE_COMMAND} --build ${consumer_build})
 set(ENV{LD_LIBRARY_PATH} "${prefix}/lib:${prefix}/lib64:$ENV{LD_LIBRARY_PATH}")
 run(${consumer_build}/qvas-consumer)
