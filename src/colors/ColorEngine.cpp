@@ -20,6 +20,19 @@ QSharedPointer<ColorEngine> ColorEngine::m_instance;
 
 namespace {
 
+// Values are taken from a line by position, in overloads of the public
+// text functions; their messages name the public function they serve, as
+// the caller of that function sees it.
+const char* const kTake255Signature = "static QColor ColorEngine::takeColor255Based(const MsgLoggingProducer*, QString&)";
+const char* const kTake100Signature = "static QColor ColorEngine::takeColor100Based(const MsgLoggingProducer*, QString&)";
+const char* const kTakeAliasSignature = "static QString ColorEngine::takeColorAlias(const MsgLoggingProducer*, QString&)";
+const char* const kParseNextSignature =
+    "static bool ColorEngine::parseNextColorDef(const MsgLoggingProducer*, QString&, bool, QSharedPointer<Color>&)";
+
+} // namespace
+
+namespace {
+
 const int kBlinkIntervalMs = 125;
 
 // The three or four numbers of a matched braced or bracketed colour, each
@@ -241,7 +254,7 @@ QColor ColorEngine::takeColor255Based(const MsgLoggingProducer* producer, QStrin
 QColor ColorEngine::takeColor255Based(const MsgLoggingProducer* producer, ColorTextCursor& text)
 {
     static const QRegExp colorPattern(QStringLiteral(R"(^\{\s*\d+(\s*,\s*\d+){2,3}\s*\})"));
-    return takeBracedColor(producer, text, colorPattern, "255 based: ", 1.0, 255, __func__, Q_FUNC_INFO);
+    return takeBracedColor(producer, text, colorPattern, "255 based: ", 1.0, 255, __func__, kTake255Signature);
 }
 
 QColor ColorEngine::takeColor100Based(const MsgLoggingProducer* producer, QString& text)
@@ -255,7 +268,7 @@ QColor ColorEngine::takeColor100Based(const MsgLoggingProducer* producer, QStrin
 QColor ColorEngine::takeColor100Based(const MsgLoggingProducer* producer, ColorTextCursor& text)
 {
     static const QRegExp colorPattern(QStringLiteral(R"(^\[\s*\d+(\s*,\s*\d+){2,3}\s*\])"));
-    return takeBracedColor(producer, text, colorPattern, "100 based: ", 2.55, 100, __func__, Q_FUNC_INFO);
+    return takeBracedColor(producer, text, colorPattern, "100 based: ", 2.55, 100, __func__, kTake100Signature);
 }
 
 QString ColorEngine::takeColorAlias(const MsgLoggingProducer* producer, QString& text)
@@ -273,7 +286,8 @@ QString ColorEngine::takeColorAlias(const MsgLoggingProducer* producer, ColorTex
     if (length < 0)
         return QString();
     const QString matched = text.peek(length);
-    MSG_LOG(producer, MsgLoggerEnums::LogTrace) << "alias: " << matched;
+    if (MsgLoggingMessage::isLoggedBy(producer, MsgLoggerEnums::LogTrace))
+        MsgLoggingMessage(producer, MsgLoggerEnums::LogTrace, __func__, kTakeAliasSignature) << "alias: " << matched;
     text.take(length);
     return QString(matched).remove(QLatin1Char('"'));
 }
@@ -298,8 +312,10 @@ bool ColorEngine::parseNextColorDef(const MsgLoggingProducer* producer, ColorTex
     if (!value.isValid()) {
         alias = takeColorAlias(producer, text);
         if (alias.isEmpty()) {
-            MSG_LOG(producer, MsgLoggerEnums::LogWarning)
-                << "unexpected syntax: don't known how to take next color from: " << text.rest();
+            if (MsgLoggingMessage::isLoggedBy(producer, MsgLoggerEnums::LogWarning)) {
+                MsgLoggingMessage(producer, MsgLoggerEnums::LogWarning, __func__, kParseNextSignature)
+                    << "unexpected syntax: don't known how to take next color from: " << text.rest();
+            }
             return false;
         }
     }
