@@ -1,5 +1,30 @@
 #include "filtervalues/SourceAndFilter.h"
 
+#include "filtervalues/ValueFilterText.h"
+
+#include <functional>
+
+namespace {
+
+// Calls visit for every text rule of container, with its filter's match-all character.
+void forEachTextRule(const FilterRuleContainer* container,
+                     const std::function<void(const ValueFilterTextItem&, QChar)>& visit)
+{
+    if (!container)
+        return;
+    for (const FilterRuleSet& set : container->getRuleSets()) {
+        for (const QSharedPointer<ValueFilter>& filter : set.getValueFilters()) {
+            const auto* text = dynamic_cast<const ValueFilterText*>(filter.data());
+            if (!text)
+                continue;
+            for (const ValueFilterTextItem& item : text->getItems())
+                visit(item, text->getWildcardConfig().matchAllChar);
+        }
+    }
+}
+
+} // namespace
+
 SourceAndFilter::SourceAndFilter() = default;
 
 SourceAndFilter::SourceAndFilter(const MsgLoggingProducer* logParent, const QString& name)
@@ -47,4 +72,34 @@ QString SourceAndFilter::toString() const
     if (!isEmpty())
         text += QStringLiteral(", filter ") + m_container->toString();
     return text;
+}
+
+int SourceAndFilter::getFilterCount() const
+{
+    int count = 0;
+    if (m_container) {
+        for (const FilterRuleSet& set : m_container->getRuleSets())
+            count += set.getValueFilters().size();
+    }
+    return count;
+}
+
+bool SourceAndFilter::isWildcardEmbeddedFilter() const
+{
+    bool embedded = false;
+    forEachTextRule(m_container.data(), [&embedded](const ValueFilterTextItem& item, QChar matchAll) {
+        embedded = embedded || (item.getMethod() == ValueFilterTextItem::MatchWildcard && item.getPattern().contains(matchAll));
+    });
+    return embedded;
+}
+
+bool SourceAndFilter::isWildcardFilter() const
+{
+    int rules = 0;
+    bool allMatchAll = true;
+    forEachTextRule(m_container.data(), [&rules, &allMatchAll](const ValueFilterTextItem& item, QChar matchAll) {
+        ++rules;
+        allMatchAll = allMatchAll && item.getPattern() == QString(matchAll);
+    });
+    return rules > 0 && allMatchAll;
 }

@@ -47,6 +47,12 @@ public:
     bool isFilterEqual(const SourceAndFilter& other) const;
     // No rule in the filter part.
     bool isEmpty() const;
+    // The number of property filters in all sets.
+    int getFilterCount() const;
+    // Some text rule holds the match-all character.
+    bool isWildcardEmbeddedFilter() const;
+    // There are text rules, and every one is the match-all character alone.
+    bool isWildcardFilter() const;
     QString toString() const;
 
 private:
