@@ -40,6 +40,14 @@ QuickFilterEditor::QuickFilterEditor(QWidget* parent)
     setSelection(0, 1);
 }
 
+QuickFilterEditor::~QuickFilterEditor()
+{
+    // The popup belongs to the parent the editor was built with; built
+    // without one, nothing else would ever delete it.
+    if (m_options && !m_options->parent())
+        delete m_options;
+}
+
 void QuickFilterEditor::setWildcardConfig(const WildcardConfig& config)
 {
     if (config.emptyIsMatchAll)

@@ -22,6 +22,7 @@ class QVAS_EXPORT QuickFilterEditor : public QLineEdit, public MsgLoggingProduce
     Q_OBJECT
 public:
     explicit QuickFilterEditor(QWidget* parent);
+    ~QuickFilterEditor() override;
 
     void setWildcardConfig(const WildcardConfig& config);
     void setAppliedFilter(const QuickCellFilter& filter);

@@ -40,6 +40,7 @@ class tst_QuickFilterEditor : public QObject
 {
     Q_OBJECT
 private slots:
+    void cleanup();
     void coloursAndEmissions();
     void optionsOnlyRecolour();
     void appliedAndCleared();
@@ -184,6 +185,15 @@ void tst_QuickFilterEditor::optionButtons()
     other->setChecked(true);
     QCOMPARE(modes.count(), 2);
     QCOMPARE(modes.last().at(0).toInt(), mode == 2 ? 1 : 2);
+}
+
+// The clear button fades in and out (160 ms); an animation whose line edit
+// is gone stops at its next tick and deletes itself later. Let that happen
+// before the next test (and the process) ends.
+void tst_QuickFilterEditor::cleanup()
+{
+    QTest::qWait(200);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QTEST_MAIN(tst_QuickFilterEditor)

@@ -19,8 +19,8 @@ class RecordingSource : public SourceUi
 {
     Q_OBJECT
 public:
-    RecordingSource(const AlarmScreenConfiguration& config, QStringList& calls)
-        : SourceUi(config, nullptr)
+    RecordingSource(const AlarmScreenConfiguration& config, QStringList& calls, QWidget* parent)
+        : SourceUi(config, parent)
         , m_calls(calls)
     {
     }
@@ -57,8 +57,8 @@ class RecordingStructured : public StructuredFilterUi
 {
     Q_OBJECT
 public:
-    RecordingStructured(const AlarmScreenConfiguration& config, QStringList& calls)
-        : StructuredFilterUi(config, nullptr)
+    RecordingStructured(const AlarmScreenConfiguration& config, QStringList& calls, QWidget* parent)
+        : StructuredFilterUi(config, parent)
         , m_calls(calls)
     {
     }
@@ -106,6 +106,7 @@ class tst_SourceAndFiltersUi : public QObject
 {
     Q_OBJECT
 private slots:
+    void cleanup();
     void withoutParts();
     void forwardsToParts();
     void appliesWithTheSourcePart();
@@ -158,8 +159,8 @@ void tst_SourceAndFiltersUi::forwardsToParts()
 {
     QStringList calls;
     Panel panel(m_config, nullptr);
-    auto* source = new RecordingSource(m_config, calls);
-    auto* structured = new RecordingStructured(m_config, calls);
+    auto* source = new RecordingSource(m_config, calls, &panel);
+    auto* structured = new RecordingStructured(m_config, calls, &panel);
     structured->edited.setRuleContainer(textRules("Pump*"));
     panel.setSourceUi(source);
     panel.setStructuredFilterUI(structured);
@@ -197,9 +198,9 @@ void tst_SourceAndFiltersUi::appliesWithTheSourcePart()
 {
     QStringList calls;
     Panel panel(m_config, nullptr);
-    auto* source = new RecordingSource(m_config, calls);
+    auto* source = new RecordingSource(m_config, calls, &panel);
     source->systems = QStringList{"B"};
-    auto* structured = new RecordingStructured(m_config, calls);
+    auto* structured = new RecordingStructured(m_config, calls, &panel);
     panel.setSourceUi(source);
     panel.setStructuredFilterUI(structured);
     auto* quick = new QuickFilterEditor(&panel);
@@ -243,10 +244,10 @@ void tst_SourceAndFiltersUi::replacedPartsAreDeleted()
 {
     QStringList calls;
     Panel panel(m_config, nullptr);
-    QPointer<RecordingSource> first = new RecordingSource(m_config, calls);
+    QPointer<RecordingSource> first = new RecordingSource(m_config, calls, &panel);
     panel.setSourceUi(first);
-    panel.setSourceUi(new RecordingSource(m_config, calls));
-    QPointer<RecordingStructured> structured = new RecordingStructured(m_config, calls);
+    panel.setSourceUi(new RecordingSource(m_config, calls, &panel));
+    QPointer<RecordingStructured> structured = new RecordingStructured(m_config, calls, &panel);
     panel.setStructuredFilterUI(structured);
     panel.setStructuredFilterUI(nullptr);
     QuickFilterEditor quick(nullptr);
@@ -284,6 +285,15 @@ void tst_SourceAndFiltersUi::builtInPanel()
                  .isEmpty(),
              sourceControl);
     QVERIFY(panel.getTabGroups().isEmpty());
+}
+
+// The clear button fades in and out (160 ms); an animation whose line edit
+// is gone stops at its next tick and deletes itself later. Let that happen
+// before the next test (and the process) ends.
+void tst_SourceAndFiltersUi::cleanup()
+{
+    QTest::qWait(200);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QTEST_MAIN(tst_SourceAndFiltersUi)
