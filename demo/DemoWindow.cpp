@@ -4,6 +4,7 @@
 #include "DemoAlarmSimulator.h"
 #include "DemoArchiveQuery.h"
 #include "DemoCounterBar.h"
+#include "DemoMouseProcessor.h"
 
 #include <statistics/FilterStatisticsWidget.h>
 #include "DemoColorView.h"
@@ -33,6 +34,8 @@
 
 #include <QActionGroup>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -239,6 +242,93 @@ void DemoWindow::panelChanged()
         m_panel->compareWithFilter(m_applied, true);
 }
 
+bool DemoWindow::openAlarmMenu()
+{
+    AlarmsProxyModel* proxy = shownProxy();
+    QModelIndex index;
+    QList<QModelIndex> parents{QModelIndex()};
+    while (!index.isValid() && !parents.isEmpty()) {
+        const QModelIndex parent = parents.takeFirst();
+        for (int row = 0; row < proxy->rowCount(parent) && !index.isValid(); ++row) {
+            const QModelIndex candidate = proxy->index(row, proxy->getGroupingDepth() > 0 ? 1 : 0, parent);
+            if (proxy->getAlarmAtRow(candidate))
+                index = candidate;
+            else
+                parents.append(candidate.siblingAtColumn(0));
+        }
+    }
+    if (!index.isValid())
+        return false;
+    // The event a right press on that row gives, sent as the processor sends it.
+    QVariantList args;
+    if (!m_mouse->buildSourceArgForAlarm(args, index, MouseEventProcessor::Pressed) || !m_mouse->buildAlarmArg(args, index))
+        return false;
+    QVariantMap event = args.first().toMap();
+    const QPoint at = m_table->viewport()->mapToGlobal(m_table->visualRect(index).center());
+    event.insert(QStringLiteral("button"), int(Qt::RightButton));
+    event.insert(QStringLiteral("screenX"), at.x());
+    event.insert(QStringLiteral("screenY"), at.y());
+    args.first() = event;
+    m_mouse->processTableEventByCtrl(args);
+    return true;
+}
+
+void DemoWindow::mouseEntryChosen(int value, const QVariantList& args)
+{
+    AlarmsProxyModel* proxy = shownProxy();
+    const QModelIndex index = m_mouse->buildRowIndex(proxy, args.value(0).toMap().value(QStringLiteral("row")).toList());
+    const AlarmPtr alarm = proxy->getAlarmAtRow(index);
+    if (!alarm)
+        return;
+    const AlarmProp text = proxy->getAlarmsModel()->findProperty(QStringLiteral("ALERT_TEXT"));
+    switch (value) {
+    case DemoMouseLibrary::EntryAcknowledge:
+        proxy->getAlarmsModel()->acknowledge({alarm->getIdent()});
+        break;
+    case DemoMouseLibrary::EntryDetails: {
+        QStringList details;
+        const QVariantMap values = args.value(1).toMap();
+        for (auto it = values.constBegin(); it != values.constEnd(); ++it)
+            details << it.key() + QLatin1Char('=') + it.value().toString();
+        MSG_LOG(this, MsgLoggerEnums::LogInfo) << "alarm " << alarm->getIdent() << ": " << details.join(QStringLiteral(", "));
+        statusBar()->showMessage(details.join(QStringLiteral(", ")), 10000);
+        break;
+    }
+    case DemoMouseLibrary::EntryFilterSystem: {
+        QSharedPointer<ValueFilterText> system(
+            new ValueFilterText(m_wildcardConfig, QStringLiteral("SYSTEM"), Constants::ValueSourceAlarm, false));
+        system->addItem(alarm->getSystem(), ValueFilterTextItem::MatchExact, false);
+        FilterRuleSet set(m_wildcardConfig, true, false);
+        set.addValueFilter(system);
+        applyCounterFilter(SourceAndFilter(new FilterRuleContainer(m_wildcardConfig, {set}, false), alarm->getSystem()));
+        break;
+    }
+    case DemoMouseLibrary::EntryAcknowledgeSystem: {
+        QVector<qint64> idents;
+        for (const AlarmPtr& other : proxy->getAlarmsModel()->getAlarms()) {
+            if (other->getSystem() == alarm->getSystem())
+                idents.append(other->getIdent());
+        }
+        proxy->getAlarmsModel()->acknowledge(idents);
+        break;
+    }
+    case DemoMouseLibrary::EntryCopyText:
+        QGuiApplication::clipboard()->setText(alarm->getDisplayText(text));
+        break;
+    default:
+        break;
+    }
+}
+
+void DemoWindow::hostMouseEvent(const QVariantList& args)
+{
+    const QVariantMap event = args.value(0).toMap();
+    MSG_LOG(this, MsgLoggerEnums::LogInfo)
+        << "mouse event " << event.value(QStringLiteral("type")).toInt() << " button "
+        << event.value(QStringLiteral("button")).toInt() << " on "
+        << args.value(1).toMap().value(QStringLiteral("ALERT_TEXT")).toString();
+}
+
 bool DemoWindow::clickCounter(const QString& id)
 {
     for (FilterStatisticsWidget* counter : m_counters->counters()) {
@@ -370,6 +460,16 @@ QWidget* DemoWindow::createAlarmTable()
     m_table->setSortingEnabled(true);
     m_simulator->start();
     showModel(m_proxy);
+
+    // Mouse events on the table go to the demo's script library (or to the
+    // host, as configured); its menus are shown for right presses.
+    if (Controller::thisPtr)
+        m_mouseLibrary.registerWith(*Controller::thisPtr);
+    m_mouse = new DemoMouseProcessor(this, this, this);
+    m_mouse->setConfig(m_config.getMouseProcessorConfiguration());
+    m_mouse->connectToTable(m_table);
+    connect(m_mouse, SIGNAL(entryChosen(int, const QVariantList&)), this, SLOT(mouseEntryChosen(int, const QVariantList&)));
+    connect(m_mouse, SIGNAL(tableMouseEvent(const QVariantList&)), this, SLOT(hostMouseEvent(const QVariantList&)));
 
     m_counters = new DemoCounterBar(m_alarmModel, m_wildcardConfig, m_alarms.systems(), this);
     connect(m_counters, SIGNAL(filterChosen(const SourceAndFilter&)), this,

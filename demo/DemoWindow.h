@@ -2,6 +2,7 @@
 
 #include "DemoAlarmData.h"
 #include "DemoCompletionLibrary.h"
+#include "DemoMouseLibrary.h"
 
 #include <access/ActionAccessOwner.h>
 
@@ -20,6 +21,7 @@ class AlarmsProxyModel;
 class DemoAlarmSimulator;
 class DemoArchiveQuery;
 class DemoCounterBar;
+class DemoMouseProcessor;
 class DemoTextRuleFilter;
 class SourceAndFiltersUi;
 class SourceUi;
@@ -67,6 +69,8 @@ public:
     bool loadFilter(const QString& path);
     // Adds a filter set tab without applying it, as an operator starting an edit.
     bool startFilterEdit();
+    // Opens the script-described menu of the first alarm row, as a right press does.
+    bool openAlarmMenu();
     // Clicks the counter of that id ("unack", "prio80" or a system), as the operator does.
     bool clickCounter(const QString& id);
     // Types text into the panel's quick filter and finishes editing, as the operator does.
@@ -89,6 +93,8 @@ private slots:
     void panelKindChosen(QAction* action);
     void filterActionRequested(const QString& action);
     void applyCounterFilter(const SourceAndFilter& filter);
+    void mouseEntryChosen(int value, const QVariantList& args);
+    void hostMouseEvent(const QVariantList& args);
     void filterEdited();
     void matchCaseToggled(bool matchCase);
     void roleChosen(QAction* action);
@@ -119,6 +125,7 @@ private:
     QString m_projectDir;
     DemoAlarmData m_alarms;
     DemoCompletionLibrary m_completionLibrary;
+    DemoMouseLibrary m_mouseLibrary;
     QSharedPointer<MsgLoggerModel> m_log;
     AlarmScreenConfiguration m_config;
     WildcardConfig m_wildcardConfig;
@@ -137,6 +144,7 @@ private:
     DemoAlarmSimulator* m_simulator = nullptr;
     QTreeView* m_table = nullptr;
     DemoCounterBar* m_counters = nullptr;
+    DemoMouseProcessor* m_mouse = nullptr;
     QLabel* m_counts = nullptr;
     bool m_columnsSized = false;
     QActionGroup* m_groupings = nullptr;

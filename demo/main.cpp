@@ -118,6 +118,9 @@ int main(int argc, char* argv[])
                                            QStringLiteral("Click a filter counter at start: unack, prio80 or a system."),
                                            QStringLiteral("ID"));
     parser.addOption(counterOption);
+    const QCommandLineOption alarmMenuOption(QStringLiteral("alarm-menu"),
+                                             QStringLiteral("Open the script-described menu of the first alarm row."));
+    parser.addOption(alarmMenuOption);
     parser.addOption(editFilterOption);
     parser.addOption(quickOption);
     parser.addOption(popupOption);
@@ -171,6 +174,13 @@ int main(int argc, char* argv[])
     // A filter that cannot be loaded is reported; the demo goes on with what it had.
     if (parser.isSet(loadFilterOption))
         window.loadFilter(parser.value(loadFilterOption));
+    if (parser.isSet(alarmMenuOption)) {
+        // After the window is laid out, so the menu opens on the row.
+        QTimer::singleShot(100, &window, [&window]() {
+            if (!window.openAlarmMenu())
+                QTextStream(stderr) << "qvas-demo: no alarm row for a menu" << Qt::endl;
+        });
+    }
     if (parser.isSet(counterOption) && !window.clickCounter(parser.value(counterOption))) {
         QTextStream(stderr) << "qvas-demo: unknown counter " << parser.value(counterOption) << Qt::endl;
         return 2;

@@ -21,6 +21,9 @@ namespace converter {
 Variable* variantToVariable(const MsgLoggingProducer* producer, const QVariant& value)
 {
     switch (value.userType()) {
+    case QMetaType::UnknownType:
+        // No value (the properties of a missing alarm): an empty value of any type.
+        return new AnyTypeVar();
     case QMetaType::QString:
         return new TextVar(value.toString());
     case QMetaType::Bool:

@@ -16,7 +16,8 @@ namespace converter {
 
 // The arguments of a script function call: a list holding one script value
 // per argument. Texts, whole numbers, booleans (as 0 or 1), date-times,
-// lists and maps with text keys convert; anything else is logged through
+// lists and maps with text keys convert, and no value (an invalid QVariant)
+// becomes an empty value; anything else is logged through
 // producer and gives null. The caller owns the result.
 ALARMMODELS_EXPORT Variable* nativeToCtrlArguments(const MsgLoggingProducer* producer, const QList<QVariant>& args);
 

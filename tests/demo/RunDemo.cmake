@@ -39,6 +39,11 @@ run_demo(--counter Lab --grouping system --delay 10 --screenshot ${WORK_DIR}/cou
 if(NOT out MATCHES "apply: mode 1, filter {include \\[text SYSTEM@0: Ex'Lab'\\]}" OR NOT out MATCHES "table: 1 top groups")
   message(FATAL_ERROR "the Lab counter did not filter the table: ${out} ${err}")
 endif()
+# A right press on an alarm: the demo's script library answers with a menu.
+run_demo(--alarm-menu --delay 400 --screenshot ${WORK_DIR}/menu.png)
+if(NOT out MATCHES "alarm menu: [^\n]+ \\| - \\| Acknowledge \\| Show details \\| Filter by system [A-Za-z0-9]+ \\| More")
+  message(FATAL_ERROR "no script-described alarm menu: ${out} ${err}")
+endif()
 run_demo(--panel none --delay 10 --screenshot ${WORK_DIR}/nopanel.png)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "the demo without panel failed (${rc}): ${err}")
