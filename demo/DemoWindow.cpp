@@ -636,11 +636,12 @@ void DemoWindow::applyPanelFilter(const SourceAndFilter& applied, int type)
 
 void DemoWindow::showHistory()
 {
-    SourceUi* source = sourceUi();
-    if (auto* combo = source ? source->findChild<QComboBox*>(QStringLiteral("comboBoxSourceMode")) : nullptr) {
-        combo->setCurrentIndex(1);
-        QMetaObject::invokeMethod(combo, "activated", Q_ARG(int, 1));
-    }
+    // As a host opening the archive for the last two hours of every system.
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString error = m_panel ? m_panel->prepareArchiveMode(now.addSecs(-2 * 3600), now, QStringList())
+                                  : tr("there is no panel");
+    if (!error.isEmpty())
+        QTextStream(stderr) << "qvas-demo: history not prepared: " << error << Qt::endl;
 }
 
 bool DemoWindow::openSourcePopup(const QString& name)

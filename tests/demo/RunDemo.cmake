@@ -22,7 +22,7 @@ if(NOT out MATCHES "filter: text ALERT_TEXT@0: W\\*'Pump \\* failure'")
 endif()
 
 run_demo(--run-query --delay 10 --screenshot ${WORK_DIR}/query.png)
-if(NOT out MATCHES "apply: mode 2, range Last 1 hours, systems \\[Lab,Plant0,Plant1,Plant2\\]")
+if(NOT out MATCHES "apply: mode 2, range [0-9.]+ [0-9:]+ - [0-9.]+ [0-9:]+, systems \\[Lab,Plant0,Plant1,Plant2\\]")
   message(FATAL_ERROR "demo did not apply the archive source: ${out}")
 endif()
 
