@@ -32,14 +32,6 @@ int truncatedToInt(double number)
 MenuDescription::MenuDescription(const MsgLoggingProducer* producer, const QString& functionName,
                                  const Variable* result)
     : MsgLoggingProducer(producer)
-    , m_parent(nullptr)
-    , m_type(Root)
-    , m_value(0)
-    , m_menuX(0)
-    , m_menuY(0)
-    , m_enabled(true)
-    , m_checked(false)
-    , m_valid(false)
 {
     if (!result) {
         MSG_LOG(this, MsgLoggerEnums::LogError) << "No return value from CTRL function " << functionName;
@@ -58,13 +50,6 @@ MenuDescription::MenuDescription(const MsgLoggingProducer* producer, const QStri
 MenuDescription::MenuDescription(const MenuDescription* parent, const QJsonValue& item)
     : MsgLoggingProducer(parent)
     , m_parent(parent)
-    , m_type(Root)
-    , m_value(0)
-    , m_menuX(0)
-    , m_menuY(0)
-    , m_enabled(true)
-    , m_checked(false)
-    , m_valid(false)
 {
     if (!item.isObject()) {
         MSG_LOG(this, MsgLoggerEnums::LogError) << "The item is not oject for " << parentHierarchy();

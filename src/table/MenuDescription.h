@@ -66,16 +66,16 @@ private:
     const ResultClass* getMapValue(const MappingVar& mapping, const TextVar& key, VariableType expected, bool required,
                                    const QString& functionName);
 
-    const MenuDescription* m_parent;
+    const MenuDescription* m_parent = nullptr;
     QVector<QSharedPointer<MenuDescription>> m_items;
     QString m_label;
-    int m_type;
-    int m_value;
-    int m_menuX;
-    int m_menuY;
-    bool m_enabled;
-    bool m_checked;
-    bool m_valid;
+    int m_type = Root;
+    int m_value = 0;
+    int m_menuX = 0;
+    int m_menuY = 0;
+    bool m_enabled = true;
+    bool m_checked = false;
+    bool m_valid = false;
 };
 
 Q_DECLARE_METATYPE(QSharedPointer<MenuDescription>)
