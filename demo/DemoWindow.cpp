@@ -493,20 +493,25 @@ void DemoWindow::showModel(AlarmsProxyModel* proxy)
         disconnect(old, SIGNAL(modelReset()), this, SLOT(expandAllGroups()));
     }
     m_table->setModel(proxy);
-    // Newest first: the time column, when the table has one.
-    const QVector<AlarmProp> columns = proxy->getColumnsDefinition(true);
-    for (int c = 0; c < columns.size(); ++c) {
-        if (columns.at(c).getType() == AlarmProp::TypeTime) {
-            m_table->sortByColumn(c, Qt::DescendingOrder);
-            break;
-        }
-    }
+    sortNewestFirst();
     connect(proxy, SIGNAL(rowsInserted(QModelIndex, int, int)), this, SLOT(expandNewGroups(QModelIndex, int, int)),
             Qt::UniqueConnection);
     connect(proxy, SIGNAL(modelReset()), this, SLOT(expandAllGroups()), Qt::UniqueConnection);
     expandAllGroups();
     m_columnsSized = false;
     showCounts();
+}
+
+void DemoWindow::sortNewestFirst()
+{
+    // The time column, when the table has one.
+    const QVector<AlarmProp> columns = shownProxy()->getColumnsDefinition(true);
+    for (int c = 0; c < columns.size(); ++c) {
+        if (columns.at(c).getType() == AlarmProp::TypeTime) {
+            m_table->sortByColumn(c, Qt::DescendingOrder);
+            break;
+        }
+    }
 }
 
 AlarmsProxyModel* DemoWindow::shownProxy() const
@@ -774,9 +779,10 @@ bool DemoWindow::setGrouping(const QString& name)
     for (QAction* action : m_groupings->actions())
         action->setChecked(action->data().toString() == name);
     // The table's columns changed: sort newest first again.
-    AlarmsProxyModel* shown = shownProxy();
-    m_table->setModel(nullptr);
-    showModel(shown);
+    sortNewestFirst();
+    expandAllGroups();
+    m_columnsSized = false;
+    showCounts();
     return true;
 }
 

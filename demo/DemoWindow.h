@@ -119,6 +119,7 @@ private:
     // The table shows the live alarms, or the archive's after a history query.
     void showModel(AlarmsProxyModel* proxy);
     AlarmsProxyModel* shownProxy() const;
+    void sortNewestFirst();
     // The structured filter the operator edits, as a rule container.
     QSharedPointer<FilterRuleContainer> editedRules() const;
 
