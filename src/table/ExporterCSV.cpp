@@ -170,12 +170,12 @@ bool ExporterCSV::exportHeader(QTextStream& stream, bool grouping)
 {
     if (!addGroupingColumns(stream, grouping, m_model->headerData(0, Qt::Horizontal, Qt::DisplayRole)))
         return false;
-    bool first = !(grouping && m_groupingDepth > 0);
-    for (int column : qAsConst(m_columns)) {
-        if (!first)
+    if (grouping && m_groupingDepth > 0)
+        stream << m_separator;
+    for (int i = 0; i < m_columns.size(); ++i) {
+        if (i > 0)
             stream << m_separator;
-        first = false;
-        if (!outEscaped(stream, m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole)))
+        if (!outEscaped(stream, m_model->headerData(m_columns.at(i), Qt::Horizontal, Qt::DisplayRole)))
             return false;
     }
     stream << Qt::endl;
