@@ -4,6 +4,7 @@
 #include "DemoCompletionLibrary.h"
 
 #include <access/ActionAccessOwner.h>
+#include <table/ExportCsvOptions.h>
 
 #include <configuration/AlarmScreenConfiguration.h>
 #include <logging/MsgLoggingProducer.h>
@@ -16,6 +17,9 @@ class FilterRuleContainer;
 
 class AlarmsModel;
 class AlarmsProxyModel;
+class ConnectionMapWidget;
+class ExporterCSV;
+class TreeNodesState;
 class DemoAlarmSimulator;
 class DemoArchiveQuery;
 class DemoTextRuleFilter;
@@ -64,6 +68,17 @@ public:
     QString tableSummary() const;
     // A burst of alarms from the simulated plant.
     void alarmBurst(int count);
+    // Opens every group node of the alarm table, as the operator does at
+    // start; the tree state remembers them.
+    void openAllGroups();
+    // The live table stops showing the alarms of system, as unchecking it
+    // in the "System Connections" dialog does.
+    bool disconnectSystem(const QString& system);
+    // The system connection monitor reports system as down.
+    bool takeSystemDown(const QString& system);
+    // Writes the table (all rows, headers, grouping) to fileName; false
+    // with the exporter's error text in error.
+    bool exportTable(const QString& fileName, QString& error);
     static bool roleFromName(const QString& name, Role& role);
 
 private slots:
@@ -77,8 +92,12 @@ private slots:
     void acknowledgeAll();
     void groupingChosen(QAction* action);
     void showCounts();
-    void expandNewGroups(const QModelIndex& parent, int first, int last);
+    void restoreTreeState();
     void expandAllGroups();
+    void collapseAllGroups();
+    // Opens the "System Connections" dialog (a click on the connection map).
+    void showSystemConnections();
+    void exportToCsv();
 
 private:
     QWidget* createToolBarArea();
@@ -89,6 +108,7 @@ private:
     QWidget* createCompletionPage();
     void createMenus();
     void createGroupingMenu();
+    void createFileMenu();
     // The table shows the live alarms, or the archive's after a history query.
     void showModel(AlarmsProxyModel* proxy);
     AlarmsProxyModel* shownProxy() const;
@@ -110,6 +130,10 @@ private:
     DemoAlarmSimulator* m_simulator = nullptr;
     QTreeView* m_table = nullptr;
     QLabel* m_counts = nullptr;
+    ConnectionMapWidget* m_connectionMap = nullptr;
+    TreeNodesState* m_treeState = nullptr;
+    QSharedPointer<ExporterCSV> m_exporter;
+    ExportCsvOptions m_csvOptions;
     bool m_columnsSized = false;
     QActionGroup* m_groupings = nullptr;
     QTabWidget* m_pages = nullptr;
