@@ -20,6 +20,10 @@
 #include <source/SourceAndFiltersUiFactory.h>
 #include <source/SourceUi.h>
 #include <source/SourceUiLong.h>
+#include <systems/ConnectionMapWidget.h>
+#include <systems/DialogSystemConnections.h>
+#include <table/ExporterCSV.h>
+#include <table/TreeNodesState.h>
 
 #include <scripts/Controller.h>
 
@@ -29,6 +33,7 @@
 #include <models/AlarmsModel.h>
 #include <models/AlarmsProxyModel.h>
 #include <logging/MsgLoggingMessage.h>
+#include <systems/SysConnectMonitor.h>
 #include <systems/SysOracleArchive.h>
 #include <filtervalues/ValueFilterText.h>
 
@@ -45,6 +50,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -134,6 +140,17 @@ DemoWindow::DemoWindow(const QString& projectDir, const AlarmScreenConfiguration
     m_counts = new QLabel;
     m_counts->setObjectName(QStringLiteral("alarmCounts"));
     statusBar()->addWidget(m_counts, 1);
+    // The systems: red down, yellow up but not shown, green shown; a click
+    // opens the "System Connections" dialog.
+    auto* systemsLabel = new QLabel(tr("Systems:"));
+    m_connectionMap = new ConnectionMapWidget;
+    m_connectionMap->setObjectName(QStringLiteral("connectionMap"));
+    m_connectionMap->setFixedHeight(18);
+    m_connectionMap->setToolTip(tr("Click to connect or disconnect systems"));
+    m_connectionMap->setProxyModel(m_proxy);
+    statusBar()->addPermanentWidget(systemsLabel);
+    statusBar()->addPermanentWidget(m_connectionMap);
+    connect(m_connectionMap, SIGNAL(activated(QString)), this, SLOT(showSystemConnections()));
     showCounts();
     createMenus();
     setRole(RoleOperator);
@@ -458,9 +475,15 @@ QWidget* DemoWindow::createAlarmTable()
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setItemDelegate(new DemoAlarmDelegate(ColorEngine::getInstance(this), m_table));
     m_table->setSortingEnabled(true);
+    // The groups the operator opens stay open across resets and compatible regrouping.
+    m_treeState = new TreeNodesState(this, this);
+    m_treeState->setTreeView(m_table);
+    m_treeState->setGroupingConfig(m_proxy->getGroupingConfiguration());
+    m_exporter.reset(new ExporterCSV(this));
     m_simulator->start();
     showModel(m_proxy);
 
+    openAllGroups();
     // Mouse events on the table go to the demo's script library (or to the
     // host, as configured); its menus are shown for right presses.
     if (Controller::thisPtr)
@@ -489,15 +512,15 @@ void DemoWindow::showModel(AlarmsProxyModel* proxy)
     if (m_table->model() == proxy)
         return;
     if (QAbstractItemModel* old = m_table->model()) {
-        disconnect(old, SIGNAL(rowsInserted(QModelIndex, int, int)), this, SLOT(expandNewGroups(QModelIndex, int, int)));
-        disconnect(old, SIGNAL(modelReset()), this, SLOT(expandAllGroups()));
+        disconnect(old, SIGNAL(rowsInserted(QModelIndex, int, int)), this, SLOT(restoreTreeState()));
+        disconnect(old, SIGNAL(modelReset()), this, SLOT(restoreTreeState()));
     }
     m_table->setModel(proxy);
     sortNewestFirst();
-    connect(proxy, SIGNAL(rowsInserted(QModelIndex, int, int)), this, SLOT(expandNewGroups(QModelIndex, int, int)),
-            Qt::UniqueConnection);
-    connect(proxy, SIGNAL(modelReset()), this, SLOT(expandAllGroups()), Qt::UniqueConnection);
-    expandAllGroups();
+    // A group that comes back with new alarms is shown as the operator left it.
+    connect(proxy, SIGNAL(rowsInserted(QModelIndex, int, int)), this, SLOT(restoreTreeState()), Qt::UniqueConnection);
+    connect(proxy, SIGNAL(modelReset()), this, SLOT(restoreTreeState()), Qt::UniqueConnection);
+    restoreTreeState();
     m_columnsSized = false;
     showCounts();
 }
@@ -519,18 +542,89 @@ AlarmsProxyModel* DemoWindow::shownProxy() const
     return qobject_cast<AlarmsProxyModel*>(m_table->model());
 }
 
-void DemoWindow::expandNewGroups(const QModelIndex& parent, int first, int last)
+void DemoWindow::restoreTreeState()
 {
-    for (int row = first; row <= last; ++row) {
-        const QModelIndex index = m_table->model()->index(row, 0, parent);
-        if (m_table->model()->hasChildren(index))
-            m_table->expandRecursively(index);
+    m_treeState->restoreState();
+}
+
+void DemoWindow::openAllGroups()
+{
+    const QAbstractItemModel* model = m_table->model();
+    QList<QModelIndex> parents{QModelIndex()};
+    while (!parents.isEmpty()) {
+        const QModelIndex parent = parents.takeFirst();
+        for (int row = 0; row < model->rowCount(parent); ++row) {
+            const QModelIndex index = model->index(row, 0, parent);
+            if (model->hasChildren(index)) {
+                m_table->expand(index);
+                parents.append(index);
+            }
+        }
     }
 }
 
 void DemoWindow::expandAllGroups()
 {
-    m_table->expandAll();
+    m_treeState->expandAll();
+    m_treeState->restoreState();
+}
+
+void DemoWindow::collapseAllGroups()
+{
+    m_treeState->collapseAll();
+    m_treeState->restoreState();
+}
+
+void DemoWindow::showSystemConnections()
+{
+    // Deletes itself when closed.
+    auto* dialog = new DialogSystemConnections(m_proxy, true, this);
+    dialog->setObjectName(QStringLiteral("systemConnections"));
+    dialog->show();
+}
+
+bool DemoWindow::disconnectSystem(const QString& system)
+{
+    if (!m_proxy->isSystemConnected(system))
+        return false;
+    m_proxy->disconnectFromSystem(system);
+    return true;
+}
+
+bool DemoWindow::takeSystemDown(const QString& system)
+{
+    SysConnectMonitor* monitor = SysConnectMonitor::getInstance(this);
+    const QMap<unsigned int, SystemInfo> systems = monitor->getSystems();
+    for (auto it = systems.constBegin(); it != systems.constEnd(); ++it) {
+        if (it->getName() == system)
+            return monitor->setSystemConnected(it.key(), false) || !it->isConnected();
+    }
+    return false;
+}
+
+bool DemoWindow::exportTable(const QString& fileName, QString& error)
+{
+    if (!m_exporter->exportToCsv(m_table, shownProxy()->getGroupingDepth(), fileName, true, true, true,
+                                 QStringList())) {
+        error = m_exporter->getLastError();
+        return false;
+    }
+    return true;
+}
+
+void DemoWindow::exportToCsv()
+{
+    const int depth = shownProxy()->getGroupingDepth();
+    if (!m_csvOptions.getOptions(m_exporter->getSeparator(), depth > 0))
+        return;
+    if (!m_csvOptions.getSeparator().isEmpty())
+        m_exporter->setSeparatorCSV(m_csvOptions.getSeparator());
+    // No file name: the exporter asks for one.
+    if (!m_exporter->exportToCsv(m_table, depth, QString(), m_csvOptions.getExportAll(), m_csvOptions.getHeaders(),
+                                 m_csvOptions.getGrouping(), QStringList())) {
+        MSG_LOG(this, MsgLoggerEnums::LogError) << "CSV export failed: " << m_exporter->getLastError();
+        QMessageBox::warning(this, tr("Export to CSV"), m_exporter->getLastError());
+    }
 }
 
 void DemoWindow::showCounts()
@@ -710,6 +804,7 @@ void DemoWindow::createMenus()
 {
     // Entries of this menu are built each time it opens, so they show the
     // rights at that moment.
+    createFileMenu();
     m_filterMenu = menuBar()->addMenu(tr("&Filter"));
     connect(m_filterMenu, SIGNAL(aboutToShow()), this, SLOT(fillFilterMenu()));
     fillFilterMenu();
@@ -728,9 +823,20 @@ void DemoWindow::createMenus()
     connect(m_roles, SIGNAL(triggered(QAction*)), this, SLOT(roleChosen(QAction*)));
 }
 
+void DemoWindow::createFileMenu()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* exportCsv = file->addAction(tr("Export to CSV..."));
+    connect(exportCsv, SIGNAL(triggered()), this, SLOT(exportToCsv()));
+    QAction* systems = file->addAction(tr("System Connections..."));
+    connect(systems, SIGNAL(triggered()), this, SLOT(showSystemConnections()));
+}
+
 void DemoWindow::createGroupingMenu()
 {
     QMenu* view = menuBar()->addMenu(tr("&View"));
+    connect(view->addAction(tr("Expand all groups")), SIGNAL(triggered()), this, SLOT(expandAllGroups()));
+    connect(view->addAction(tr("Collapse all groups")), SIGNAL(triggered()), this, SLOT(collapseAllGroups()));
     QMenu* grouping = view->addMenu(tr("&Grouping"));
     m_groupings = new QActionGroup(this);
     const QStringList names{QStringLiteral("none"), QStringLiteral("system"), QStringLiteral("system-priority")};
@@ -772,6 +878,8 @@ bool DemoWindow::setGrouping(const QString& name)
         grouping.addRule(GroupingConfiguration::GroupByValue, QStringLiteral("PRIORITY"));
     if (grouping.isEmpty() && name != QLatin1String("none"))
         return false;
+    // What the operator opened on the levels that stay is kept.
+    m_treeState->setGroupingConfig(grouping);
     for (AlarmsProxyModel* proxy : {m_proxy, m_archiveProxy}) {
         if (!proxy->setGroupingConfiguration(grouping))
             return false;
@@ -780,7 +888,7 @@ bool DemoWindow::setGrouping(const QString& name)
         action->setChecked(action->data().toString() == name);
     // The table's columns changed: sort newest first again.
     sortNewestFirst();
-    expandAllGroups();
+    restoreTreeState();
     m_columnsSized = false;
     showCounts();
     return true;

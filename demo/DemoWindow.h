@@ -5,6 +5,7 @@
 #include "DemoMouseLibrary.h"
 
 #include <access/ActionAccessOwner.h>
+#include <table/ExportCsvOptions.h>
 
 #include <configuration/AlarmScreenConfiguration.h>
 #include <logging/MsgLoggingProducer.h>
@@ -18,6 +19,9 @@ class FilterRuleContainer;
 
 class AlarmsModel;
 class AlarmsProxyModel;
+class ConnectionMapWidget;
+class ExporterCSV;
+class TreeNodesState;
 class DemoAlarmSimulator;
 class DemoArchiveQuery;
 class DemoCounterBar;
@@ -84,6 +88,17 @@ public:
     QString tableSummary() const;
     // A burst of alarms from the simulated plant.
     void alarmBurst(int count);
+    // Opens every group node of the alarm table, as the operator does at
+    // start; the tree state remembers them.
+    void openAllGroups();
+    // The live table stops showing the alarms of system, as unchecking it
+    // in the "System Connections" dialog does.
+    bool disconnectSystem(const QString& system);
+    // The system connection monitor reports system as down.
+    bool takeSystemDown(const QString& system);
+    // Writes the table (all rows, headers, grouping) to fileName; false
+    // with the exporter's error text in error.
+    bool exportTable(const QString& fileName, QString& error);
     static bool roleFromName(const QString& name, Role& role);
 
 private slots:
@@ -103,8 +118,12 @@ private slots:
     void acknowledgeAll();
     void groupingChosen(QAction* action);
     void showCounts();
-    void expandNewGroups(const QModelIndex& parent, int first, int last);
+    void restoreTreeState();
     void expandAllGroups();
+    void collapseAllGroups();
+    // Opens the "System Connections" dialog (a click on the connection map).
+    void showSystemConnections();
+    void exportToCsv();
 
 private:
     QWidget* createToolBarArea();
@@ -116,6 +135,7 @@ private:
     QWidget* createCompletionPage();
     void createMenus();
     void createGroupingMenu();
+    void createFileMenu();
     // The table shows the live alarms, or the archive's after a history query.
     void showModel(AlarmsProxyModel* proxy);
     AlarmsProxyModel* shownProxy() const;
@@ -147,6 +167,10 @@ private:
     DemoCounterBar* m_counters = nullptr;
     DemoMouseProcessor* m_mouse = nullptr;
     QLabel* m_counts = nullptr;
+    ConnectionMapWidget* m_connectionMap = nullptr;
+    TreeNodesState* m_treeState = nullptr;
+    QSharedPointer<ExporterCSV> m_exporter;
+    ExportCsvOptions m_csvOptions;
     bool m_columnsSized = false;
     QActionGroup* m_groupings = nullptr;
     QTabWidget* m_pages = nullptr;

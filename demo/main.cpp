@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPainter>
 #include <QTextStream>
@@ -21,14 +22,15 @@ QString defaultProjectDir()
     return QStringLiteral(QVAS_DEMO_PROJECT_DIR);
 }
 
-// The window with any popup open over it, composed from their own grabs
-// (a popup is a window of its own).
+// The window with any popup or dialog open over it, composed from their own
+// grabs (each is a window of its own).
 QPixmap screenshotOf(QWidget* window)
 {
     QList<QWidget*> popups;
     QRect area = window->geometry();
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top != window && top->isVisible() && (top->windowFlags() & Qt::Popup) == Qt::Popup) {
+        const Qt::WindowType type = top->windowType();
+        if (top != window && top->isVisible() && (type == Qt::Popup || type == Qt::Dialog)) {
             popups.append(top);
             area |= top->geometry();
         }
@@ -52,6 +54,15 @@ bool writeScreenshot(QWidget* window, const QString& file)
         return false;
     }
     return true;
+}
+
+// A left click at the left end of widget, as the operator gives it.
+void clickWidget(QWidget* widget)
+{
+    const QPoint pos(2, widget->height() / 2);
+    QMouseEvent press(QEvent::MouseButtonPress, pos, widget->mapToGlobal(pos), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
 }
 
 } // namespace
@@ -123,6 +134,20 @@ int main(int argc, char* argv[])
     parser.addOption(alarmMenuOption);
     parser.addOption(editFilterOption);
     parser.addOption(quickOption);
+    const QCommandLineOption systemsDialogOption(QStringLiteral("systems-dialog"),
+                                                 QStringLiteral("Open the \"System Connections\" dialog, as a click "
+                                                                "on the connection map does."));
+    const QCommandLineOption disconnectOption(QStringLiteral("disconnect"),
+                                              QStringLiteral("Disconnect the live table from SYSTEM at start."),
+                                              QStringLiteral("SYSTEM"));
+    const QCommandLineOption downOption(QStringLiteral("system-down"),
+                                        QStringLiteral("The simulated plant takes SYSTEM down at start."),
+                                        QStringLiteral("SYSTEM"));
+    const QCommandLineOption exportOption(QStringLiteral("export-csv"),
+                                          QStringLiteral("Write the alarm table as CSV to FILE (all rows, headers, "
+                                                         "grouping) and exit."),
+                                          QStringLiteral("FILE"));
+    parser.addOptions({systemsDialogOption, disconnectOption, downOption, exportOption});
     parser.addOption(popupOption);
     parser.addOption(queryOption);
     parser.addOption(delayOption);
@@ -165,8 +190,24 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << "qvas-demo: unknown grouping " << parser.value(groupingOption) << Qt::endl;
         return 2;
     }
+    if (parser.isSet(groupingOption))
+        window.openAllGroups();
+    if (parser.isSet(disconnectOption) && !window.disconnectSystem(parser.value(disconnectOption))) {
+        QTextStream(stderr) << "qvas-demo: not a connected system: " << parser.value(disconnectOption) << Qt::endl;
+        return 2;
+    }
+    if (parser.isSet(downOption) && !window.takeSystemDown(parser.value(downOption))) {
+        QTextStream(stderr) << "qvas-demo: unknown system " << parser.value(downOption) << Qt::endl;
+        return 2;
+    }
     window.show();
     window.showInitialFilter();
+    if (parser.isSet(systemsDialogOption)) {
+        QTimer::singleShot(100, &window, [&window]() {
+            if (auto* map = window.findChild<QWidget*>(QStringLiteral("connectionMap")))
+                clickWidget(map);
+        });
+    }
     if (parser.isSet(historyOption) || parser.isSet(popupOption) || parser.isSet(queryOption))
         window.showHistory();
     if (parser.isSet(queryOption))
@@ -202,13 +243,20 @@ int main(int argc, char* argv[])
         });
     }
 
-    if (parser.isSet(screenshotOption)) {
+    if (parser.isSet(screenshotOption) || parser.isSet(exportOption)) {
         const QString file = parser.value(screenshotOption);
         int rc = 0;
         // By default long enough for a few blink ticks to have coloured the swatches.
         QTimer::singleShot(parser.value(delayOption).toInt(), &window, [&]() {
             QTextStream(stdout) << "table: " << window.tableSummary() << Qt::endl;
-            rc = writeScreenshot(&window, file) ? 0 : 1;
+            if (parser.isSet(exportOption)) {
+                QString error;
+                const bool exported = window.exportTable(parser.value(exportOption), error);
+                QTextStream(stdout) << "export: " << (exported ? QStringLiteral("written") : error) << Qt::endl;
+                rc = exported ? 0 : 1;
+            }
+            if (!file.isEmpty() && !writeScreenshot(&window, file))
+                rc = 1;
             app.quit();
         });
         app.exec();

@@ -1,5 +1,6 @@
 # Runs qvas-demo offscreen: a screenshot of history mode with the system
-# popup open must be written; a broken configuration must stop the demo
+# popup open must be written, and one with the system connections dialog;
+# the grouped table must export as CSV; a broken configuration must stop the demo
 # with a message naming the file and the problem.
 function(run_demo)
   execute_process(COMMAND ${DEMO} --project ${PROJECT} ${ARGN}
@@ -65,6 +66,18 @@ endif()
 run_demo(--load-filter ${WORK_DIR}/unknown.json --delay 10 --screenshot ${WORK_DIR}/unknown.png)
 if(NOT err MATCHES "unknown.json: key 'sets\\[0\\].filters\\[0\\].property' must be the name of an alarm property \\(unknown: 'NOPE'\\)")
   message(FATAL_ERROR "a filter of an unknown property was not refused: ${err}")
+endif()
+# The connection map opens the "System Connections" dialog; the grouped
+# table is written as CSV with its group lines.
+file(REMOVE ${WORK_DIR}/systems.png ${WORK_DIR}/alarms.csv)
+run_demo(--systems-dialog --disconnect Lab --system-down Plant2 --delay 300 --screenshot ${WORK_DIR}/systems.png)
+if(NOT rc EQUAL 0 OR NOT EXISTS ${WORK_DIR}/systems.png)
+  message(FATAL_ERROR "demo with the system connections dialog failed (${rc}): ${err}")
+endif()
+run_demo(--grouping system-priority --delay 10 --export-csv ${WORK_DIR}/alarms.csv)
+file(READ ${WORK_DIR}/alarms.csv csv)
+if(NOT rc EQUAL 0 OR NOT csv MATCHES "^Group,Group,Time,System,Prio,[^\n]*\nLab \\([0-9]+\\)\n,[0-9]+ \\([0-9]+\\)\n,,[^\n]+,Lab,")
+  message(FATAL_ERROR "demo did not export the grouped table (${rc}): ${out} ${err}")
 endif()
 
 file(WRITE ${WORK_DIR}/bad.json "{\"log\": {\"threshold\": \"high\"}}")
