@@ -20,6 +20,11 @@ class AlarmsProxyModel;
 class DemoAlarmSimulator;
 class DemoArchiveQuery;
 class DemoCounterBar;
+class DemoFilterSetEditor;
+class DemoStatisticsArea;
+class QueryStateDisplay;
+class Spoiler;
+class QToolButton;
 class DemoTextRuleFilter;
 class SourceAndFiltersUi;
 class SourceUi;
@@ -81,6 +86,16 @@ public:
     // A burst of alarms from the simulated plant.
     void alarmBurst(int count);
     static bool roleFromName(const QString& name, Role& role);
+    // Takes the source-and-filters area out of the splitter into the
+    // spoiler, collapsed, as the operator does.
+    void collapseSourceArea();
+    // Sets a filter set datapoint's layout JSON, as the Filter sets page does.
+    bool setFilterSetJson(const QString& dp, const QString& json);
+
+public slots:
+    // Opens or closes the query state popup below its button.
+    void toggleQueryState();
+    void setSourceInSpoiler(bool inSpoiler);
 
 private slots:
     void applyPanelFilter(const SourceAndFilter& filter, int type);
@@ -137,6 +152,11 @@ private:
     DemoAlarmSimulator* m_simulator = nullptr;
     QTreeView* m_table = nullptr;
     DemoCounterBar* m_counters = nullptr;
+    DemoStatisticsArea* m_statistics = nullptr;
+    DemoFilterSetEditor* m_filterSets = nullptr;
+    QueryStateDisplay* m_queryState = nullptr;
+    QToolButton* m_queryButton = nullptr;
+    Spoiler* m_spoiler = nullptr;
     QLabel* m_counts = nullptr;
     bool m_columnsSized = false;
     QActionGroup* m_groupings = nullptr;
