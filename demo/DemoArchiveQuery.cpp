@@ -83,10 +83,14 @@ void DemoArchiveQuery::showState(Constants::SourceState state)
 {
     if (m_panel)
         m_panel->displaySourceState(state);
+    if (m_display)
+        m_display->displaySourceState(state);
 }
 
 void DemoArchiveQuery::showCounts(unsigned int read, unsigned int matching)
 {
     if (m_panel)
         m_panel->displaySourceCounts(read, matching);
+    if (m_display)
+        m_display->displaySourceCounts(read, matching);
 }

@@ -2,6 +2,7 @@
 
 #include <models/AlarmsModel.h>
 
+#include <source/QueryStateDisplay.h>
 #include <source/SourceAndFiltersUi.h>
 
 #include <QDateTime>
@@ -29,6 +30,8 @@ public:
 
     // The panel that shows the query's state and counts (none: not shown).
     void setPanel(SourceAndFiltersUi* panel) { m_panel = panel; }
+    // The query state popup, which shows the same states and counts.
+    void setStateDisplay(QueryStateDisplay* display) { m_display = display; }
 
     bool isRunning() const { return m_timer.isActive(); }
     // Reads the archive's alarms of systems between start and end.
@@ -45,6 +48,7 @@ private:
     void showCounts(unsigned int read, unsigned int matching);
 
     QPointer<SourceAndFiltersUi> m_panel;
+    QPointer<QueryStateDisplay> m_display;
     const DemoAlarmData& m_data;
     DemoAlarmSimulator* m_simulator;
     QSharedPointer<AlarmsModel> m_archive;

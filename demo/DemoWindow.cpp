@@ -5,6 +5,8 @@
 #include "DemoArchiveQuery.h"
 #include "DemoCounterBar.h"
 #include "DemoMouseProcessor.h"
+#include "DemoFilterSetEditor.h"
+#include "DemoStatisticsArea.h"
 
 #include <statistics/FilterStatisticsWidget.h>
 #include "DemoColorView.h"
@@ -16,7 +18,9 @@
 #include <patterns/CompletionSource.h>
 #include <filters/TabbedStructuredFilterUi.h>
 #include <patterns/QuickFilterEditor.h>
+#include <source/QueryStateDisplay.h>
 #include <source/SourceAndFiltersUi.h>
+#include <source/Spoiler.h>
 #include <source/SourceAndFiltersUiFactory.h>
 #include <source/SourceUi.h>
 #include <source/SourceUiLong.h>
@@ -123,20 +127,27 @@ DemoWindow::DemoWindow(const QString& projectDir, const AlarmScreenConfiguration
     colours->setObjectName(QStringLiteral("colours"));
     m_pages->addTab(colours, tr("Colours"));
     m_pages->addTab(createCompletionPage(), tr("Completions"));
+    m_filterSets = new DemoFilterSetEditor;
+    m_pages->addTab(m_filterSets, tr("Filter sets"));
 
-    auto* top = new QWidget;
-    auto* topLayout = new QVBoxLayout(top);
-    topLayout->setContentsMargins(0, 0, 0, 0);
-    topLayout->addWidget(createToolBarArea());
-    topLayout->addWidget(createPanelArea());
-    topLayout->addWidget(m_pages);
-
+    // The source-and-filters area sits in the splitter, or collapsed into the spoiler above it.
+    auto* central = new QWidget;
+    auto* centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    centralLayout->addWidget(createToolBarArea());
+    m_spoiler = new Spoiler(central);
+    m_spoiler->hide();
+    centralLayout->addWidget(m_spoiler);
     auto* splitter = new QSplitter(Qt::Vertical);
-    splitter->addWidget(top);
+    splitter->addWidget(createPanelArea());
+    splitter->addWidget(m_pages);
     splitter->addWidget(createLogView());
-    splitter->setStretchFactor(0, 4);
-    splitter->setStretchFactor(1, 1);
-    setCentralWidget(splitter);
+    splitter->setStretchFactor(1, 4);
+    splitter->setStretchFactor(2, 1);
+    centralLayout->addWidget(splitter, 1);
+    setCentralWidget(central);
+    m_spoiler->setMainWidget(m_panelArea, splitter, central);
+    m_spoiler->setTitle(tr("Source and filters"));
     m_counts = new QLabel;
     m_counts->setObjectName(QStringLiteral("alarmCounts"));
     statusBar()->addWidget(m_counts, 1);
@@ -165,6 +176,11 @@ QWidget* DemoWindow::createToolBarArea()
     auto* ackAll = new QPushButton(tr("Acknowledge all"));
     auto* settings = new QPushButton(tr("Settings..."));
     auto* adminSettings = new QPushButton(tr("Admin settings..."));
+    m_queryButton = new QToolButton;
+    m_queryButton->setText(tr("Query state"));
+    m_queryButton->setToolTip(tr("State, time and counts of the archive query"));
+    connect(m_queryButton, SIGNAL(clicked()), this, SLOT(toggleQueryState()));
+    layout->addWidget(m_queryButton);
     layout->addWidget(new QLabel(tr("Operator actions:")));
     layout->addStretch(1);
     for (QWidget* w : {static_cast<QWidget*>(ackSelected), static_cast<QWidget*>(ackAll),
@@ -186,6 +202,9 @@ QWidget* DemoWindow::createPanelArea()
     auto* layout = new QVBoxLayout(m_panelArea);
     layout->setContentsMargins(0, 0, 0, 0);
     m_query = new DemoArchiveQuery(m_alarms, m_simulator, m_archiveModel, this);
+    m_queryState = new QueryStateDisplay(this);
+    m_query->setStateDisplay(m_queryState);
+    connect(m_queryState, SIGNAL(abortQuery()), m_query, SLOT(abort()));
     const QString configured = m_config.getFilterWidgetConfiguration().panelPlugin;
     m_pluginName = configured.isEmpty() ? QStringLiteral("qvasSamplePanel") : configured;
     const FilterWidgetConfiguration& fw = m_config.getFilterWidgetConfiguration();
@@ -497,12 +516,16 @@ QWidget* DemoWindow::createAlarmTable()
     m_counters = new DemoCounterBar(m_alarmModel, m_wildcardConfig, m_alarms.systems(), this);
     connect(m_counters, SIGNAL(filterChosen(const SourceAndFilter&)), this,
             SLOT(applyCounterFilter(const SourceAndFilter&)));
+    m_statistics = new DemoStatisticsArea(m_alarmModel, m_wildcardConfig);
+    connect(m_statistics, SIGNAL(filterChosen(const SourceAndFilter&)), this,
+            SLOT(applyCounterFilter(const SourceAndFilter&)));
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("alarms"));
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 2, 0, 0);
     layout->setSpacing(2);
     layout->addWidget(m_counters);
+    layout->addWidget(m_statistics);
     layout->addWidget(m_table, 1);
     return page;
 }
@@ -731,6 +754,7 @@ void DemoWindow::applyPanelFilter(const SourceAndFilter& applied, int type)
     }
     m_panel->compareWithFilter(m_applied, true);
     m_counters->compareWithApplied(filter);
+    m_statistics->compareWithApplied(filter);
 }
 
 void DemoWindow::showHistory()
@@ -810,6 +834,9 @@ void DemoWindow::createMenus()
     fillFilterMenu();
 
     createGroupingMenu();
+    QAction* inSpoiler = menuBar()->addMenu(tr("&Layout"))->addAction(tr("Source and filters in a spoiler"));
+    inSpoiler->setCheckable(true);
+    connect(inSpoiler, SIGNAL(toggled(bool)), this, SLOT(setSourceInSpoiler(bool)));
 
     QMenu* rights = menuBar()->addMenu(tr("&Rights"));
     m_roles = new QActionGroup(this);
@@ -971,4 +998,25 @@ void DemoWindow::matchCaseToggled(bool matchCase)
 {
     m_textFilter->setMatchCase(matchCase);
     filterEdited();
+}
+
+void DemoWindow::toggleQueryState()
+{
+    m_queryState->toggleVisibilityBelowWidget(m_queryButton);
+}
+
+void DemoWindow::setSourceInSpoiler(bool inSpoiler)
+{
+    m_spoiler->setInSpoiler(inSpoiler);
+}
+
+void DemoWindow::collapseSourceArea()
+{
+    m_spoiler->setInSpoiler(true);
+    m_spoiler->setWidgetVisibility(UserSettings::AreaCollapsed, false);
+}
+
+bool DemoWindow::setFilterSetJson(const QString& dp, const QString& json)
+{
+    return m_filterSets->setJson(dp, json);
 }

@@ -26,6 +26,11 @@ class DemoAlarmSimulator;
 class DemoArchiveQuery;
 class DemoCounterBar;
 class DemoMouseProcessor;
+class DemoFilterSetEditor;
+class DemoStatisticsArea;
+class QueryStateDisplay;
+class Spoiler;
+class QToolButton;
 class DemoTextRuleFilter;
 class SourceAndFiltersUi;
 class SourceUi;
@@ -100,6 +105,16 @@ public:
     // with the exporter's error text in error.
     bool exportTable(const QString& fileName, QString& error);
     static bool roleFromName(const QString& name, Role& role);
+    // Takes the source-and-filters area out of the splitter into the
+    // spoiler, collapsed, as the operator does.
+    void collapseSourceArea();
+    // Sets a filter set datapoint's layout JSON, as the Filter sets page does.
+    bool setFilterSetJson(const QString& dp, const QString& json);
+
+public slots:
+    // Opens or closes the query state popup below its button.
+    void toggleQueryState();
+    void setSourceInSpoiler(bool inSpoiler);
 
 private slots:
     void applyPanelFilter(const SourceAndFilter& filter, int type);
@@ -166,6 +181,11 @@ private:
     QTreeView* m_table = nullptr;
     DemoCounterBar* m_counters = nullptr;
     DemoMouseProcessor* m_mouse = nullptr;
+    DemoStatisticsArea* m_statistics = nullptr;
+    DemoFilterSetEditor* m_filterSets = nullptr;
+    QueryStateDisplay* m_queryState = nullptr;
+    QToolButton* m_queryButton = nullptr;
+    Spoiler* m_spoiler = nullptr;
     QLabel* m_counts = nullptr;
     ConnectionMapWidget* m_connectionMap = nullptr;
     TreeNodesState* m_treeState = nullptr;

@@ -133,6 +133,18 @@ int main(int argc, char* argv[])
                                              QStringLiteral("Open the script-described menu of the first alarm row."));
     parser.addOption(alarmMenuOption);
     parser.addOption(editFilterOption);
+    const QCommandLineOption queryPopupOption(QStringLiteral("query-popup"),
+                                              QStringLiteral("Open the query state popup below its button."));
+    parser.addOption(queryPopupOption);
+    const QCommandLineOption collapseOption(QStringLiteral("collapse-source"),
+                                            QStringLiteral("Move the source-and-filters area into its spoiler, "
+                                                           "collapsed."));
+    parser.addOption(collapseOption);
+    const QCommandLineOption setJsonOption(QStringLiteral("set-json"),
+                                           QStringLiteral("Set TEXT as the layout JSON of the \"Equipment\" filter "
+                                                          "set, as the Filter sets page does."),
+                                           QStringLiteral("TEXT"));
+    parser.addOption(setJsonOption);
     parser.addOption(quickOption);
     const QCommandLineOption systemsDialogOption(QStringLiteral("systems-dialog"),
                                                  QStringLiteral("Open the \"System Connections\" dialog, as a click "
@@ -234,6 +246,12 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << "qvas-demo: the panel has no quick filter" << Qt::endl;
         return 2;
     }
+    if (parser.isSet(collapseOption))
+        window.collapseSourceArea();
+    if (parser.isSet(setJsonOption))
+        window.setFilterSetJson(QStringLiteral("StatSetEquipment"), parser.value(setJsonOption));
+    if (parser.isSet(queryPopupOption))
+        QTimer::singleShot(100, &window, SLOT(toggleQueryState()));
     if (parser.isSet(popupOption)) {
         // After the window is laid out, so the popup opens below its button.
         const QString popup = parser.value(popupOption);

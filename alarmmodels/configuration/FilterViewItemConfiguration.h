@@ -3,8 +3,10 @@
 #include "alarmmodels_export.h"
 
 #include <QObject>
+#include <QString>
 
-// Settings of one counter of a filter statistics view.
+// One counter of a filter statistics view: where it sits in the grid and
+// the filter datapoint whose filter it counts.
 class ALARMMODELS_EXPORT FilterViewItemConfiguration
 {
     Q_GADGET
@@ -17,4 +19,8 @@ public:
         ColorByCount = 2        // whether any alarm matches
     };
     Q_ENUM(StatsColorSource)
+
+    int row = 0;
+    int column = 0;
+    QString filterDpName;
 };

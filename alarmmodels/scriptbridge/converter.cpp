@@ -3,6 +3,8 @@
 #include "logging/MsgLoggingMessage.h"
 #include "logging/MsgLoggingProducer.h"
 
+#include <datapoints/DpIdentList.h>
+#include <datapoints/Manager.h>
 #include <variables/AnyTypeVar.h>
 #include <variables/DynVar.h>
 #include <variables/IntegerVar.h>
@@ -151,6 +153,23 @@ const Variable* checkValueType(const Variable* value, const QString& key, Variab
         return nullptr;
     }
     return value;
+}
+
+bool getDpIds(const MsgLoggingProducer* producer, const QStringList& names, DpIdentList& list, QString& errMsg)
+{
+    DpIdentList resolved;
+    for (const QString& name : names) {
+        DpIdentifier id;
+        if (!Manager::getId(name, id)) {
+            errMsg = QStringLiteral("DP element '%1' not found").arg(name);
+            MSG_LOG(producer, MsgLoggerEnums::LogWarning) << errMsg;
+            return false;
+        }
+        resolved.append(id);
+    }
+    for (int i = 0; i < resolved.getNumberOfItems(); ++i)
+        list.append(resolved.getAt(i));
+    return true;
 }
 
 } // namespace converter

@@ -6,8 +6,10 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
+class DpIdentList;
 class MappingVar;
 class MsgLoggingProducer;
 
@@ -39,6 +41,12 @@ ALARMMODELS_EXPORT const Variable* getMapValue(const MappingVar& map, const QStr
 // the value was found.
 ALARMMODELS_EXPORT const Variable* checkValueType(const Variable* value, const QString& key, VariableType expected,
                                                   QString& errText);
+
+// Resolves datapoint element names into list (appended, in order). On the
+// first unknown name: false, list unchanged, and errMsg "DP element '...'
+// not found" (also logged through producer at severity 2).
+ALARMMODELS_EXPORT bool getDpIds(const MsgLoggingProducer* producer, const QStringList& names, DpIdentList& list,
+                                 QString& errMsg);
 
 // value, or the value it holds when it is a mixed value.
 ALARMMODELS_EXPORT const Variable* unwrapMixed(const Variable* value);

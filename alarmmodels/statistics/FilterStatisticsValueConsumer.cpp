@@ -2,6 +2,7 @@
 
 #include "filtervalues/WildcardConfig.h"
 #include "models/AlarmsModel.h"
+#include "statistics/FilterDpLink.h"
 
 FilterStatisticsValueConsumer::FilterStatisticsValueConsumer(const WildcardConfig& config)
     : ColorUsageCounter(&config)
@@ -14,11 +15,16 @@ FilterStatisticsValueConsumer::FilterStatisticsValueConsumer(const WildcardConfi
 
 FilterStatisticsValueConsumer::~FilterStatisticsValueConsumer()
 {
+    FilterDpLink::disconnect(m_dpLink);
     clearStatProcessors();
 }
 
 void FilterStatisticsValueConsumer::setFilterDpName(const QString& name)
 {
+    if (name != m_filterDpName || !m_dpLink) {
+        FilterDpLink::disconnect(m_dpLink);
+        m_dpLink = FilterDpLink::connect(this, name);
+    }
     m_filterDpName = name;
     if (!m_dpDataArrived)
         m_toolTip = QStringLiteral("filter %1: waiting for its configuration").arg(name);
@@ -31,6 +37,8 @@ void FilterStatisticsValueConsumer::setFilter(const QString& filterId, const Sou
     if (m_filter.getName().isEmpty())
         m_filter.setName(filterId);
     m_statistics.reset(new FilterStatistics(m_model, m_filter, this));
+    if (m_hasCurrentFilter)
+        updateMatch();
 }
 
 void FilterStatisticsValueConsumer::setModel(const QSharedPointer<AlarmsModel>& model)
@@ -79,6 +87,13 @@ void FilterStatisticsValueConsumer::setDpData(const QString& filterId, const Sou
     setFilter(filterId, filter);
 }
 
+void FilterStatisticsValueConsumer::setDpDataFailed()
+{
+    m_dpDataArrived = true;
+    m_statistics.reset();
+    updateMatch();
+}
+
 void FilterStatisticsValueConsumer::clearStatProcessors()
 {
     qDeleteAll(m_values);
@@ -110,7 +125,14 @@ void FilterStatisticsValueConsumer::buildStatProcessors()
 
 void FilterStatisticsValueConsumer::compareWithCurrentFilter(const SourceAndFilter& current)
 {
-    const bool matches = m_statistics && m_filter.isFilterEqual(current);
+    m_currentFilter = current;
+    m_hasCurrentFilter = true;
+    updateMatch();
+}
+
+void FilterStatisticsValueConsumer::updateMatch()
+{
+    const bool matches = m_statistics && m_filter.isFilterEqual(m_currentFilter);
     if (matches == m_matchesCurrentFilter)
         return;
     m_matchesCurrentFilter = matches;

@@ -12,6 +12,7 @@
 #include <QString>
 
 class AlarmsModel;
+class FilterDpLink;
 class WildcardConfig;
 
 // The statistics side of a filter counter: the filter and its statistics
@@ -19,6 +20,9 @@ class WildcardConfig;
 // colour values of background and text, and whether the filter is the one
 // applied to the alarm table. It registers the colour names it shows as
 // used, so that blinking colours blink.
+//
+// A filter datapoint name that names a filter datapoint (FilterDpLink)
+// connects the consumer to it: the filter arrives through setDpData.
 //
 // Placeholders, replaced in this (text) order: "%ack%", "%bgColor%",
 // "%came%", "%cameUnack%", "%count%", "%fgColor%", "%maxPrio%", "%name%",
@@ -40,10 +44,21 @@ public:
     virtual void matchCurrentFilterChanged();
     // The filter data arrived from the filter configuration datapoint.
     virtual void setDpData(const QString& filterId, const SourceAndFilter& filter);
+    // The filter datapoint sent a filter that cannot be read: the counter
+    // has no filter, and says so.
+    void setDpDataFailed();
     virtual void clearStatProcessors();
     virtual void buildStatProcessors();
 
+    // Whether the came and went alarm of one event count as one alarm. The
+    // models here keep one row per alarm (a went alarm replaces its came
+    // alarm), so the counts are the same either way; the flag is kept for
+    // models that hold both.
+    void setSingleRowPerPair(bool single) { m_singleRowPerPair = single; }
+    bool isSingleRowPerPair() const { return m_singleRowPerPair; }
+
     // Sets whether the filter equals current, the filter applied to the table.
+    // current is kept: a filter set later (from its datapoint) is compared with it.
     void compareWithCurrentFilter(const SourceAndFilter& current);
     // Takes the colour names from the colour values, registering them as used.
     void updateUsedColors();
@@ -84,4 +99,10 @@ private:
     bool m_matchesCurrentFilter = false;
     bool m_dpDataArrived = false;
     bool m_templateUsesColors = false;
+    FilterDpLink* m_dpLink = nullptr;
+    bool m_singleRowPerPair = false;
+    SourceAndFilter m_currentFilter;
+    bool m_hasCurrentFilter = false;
+
+    void updateMatch();
 };

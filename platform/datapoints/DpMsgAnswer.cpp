@@ -1,0 +1,6 @@
+#include "datapoints/DpMsgAnswer.h"
+
+DpMsgAnswer::DpMsgAnswer()
+    : DpMsg(MsgAnswer)
+{
+}

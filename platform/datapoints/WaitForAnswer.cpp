@@ -1,0 +1,3 @@
+#include "datapoints/WaitForAnswer.h"
+
+WaitForAnswer::~WaitForAnswer() = default;

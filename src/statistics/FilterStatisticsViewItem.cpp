@@ -1,0 +1,6 @@
+#include "statistics/FilterStatisticsViewItem.h"
+
+QVariant FilterStatisticsViewItem::data(int) const
+{
+    return QVariant();
+}
