@@ -1,5 +1,7 @@
 #include "configuration/FilterViewConfiguration.h"
 
+#include "configuration/JsonReader.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -24,64 +26,15 @@ const QList<QPair<QString, int>>& shadowNames()
     return names;
 }
 
-// Reads typed values and keeps the first error, naming the key by its path.
-class LayoutReader
+// The layout's reader: the shared reads, frames, names and colour sources.
+class LayoutReader : public JsonReader
 {
 public:
-    QString error;
-
-    bool ok() const { return error.isEmpty(); }
-
-    void fail(const QString& path, const QString& expected)
-    {
-        if (ok())
-            error = QStringLiteral("key '%1' must be %2").arg(path, expected);
-    }
-
-    void checkKeys(const QJsonObject& object, const QString& path, const QStringList& allowed)
-    {
-        for (const QString& key : object.keys()) {
-            if (ok() && !allowed.contains(key))
-                error = QStringLiteral("unknown key '%1'; expected one of: %2")
-                            .arg(join(path, key), allowed.join(QStringLiteral(", ")));
-        }
-    }
-
+    using JsonReader::section;
+    // A section of the document's root, named by its key.
     QJsonObject section(const QJsonObject& parent, const QString& key, const QStringList& allowed)
     {
-        if (!ok() || !parent.contains(key))
-            return QJsonObject();
-        if (!parent.value(key).isObject()) {
-            fail(key, QStringLiteral("an object"));
-            return QJsonObject();
-        }
-        checkKeys(parent.value(key).toObject(), key, allowed);
-        return parent.value(key).toObject();
-    }
-
-    void readInt(const QJsonObject& object, const QString& path, const QString& key, int min, int max, int& out)
-    {
-        if (!ok() || !object.contains(key))
-            return;
-        const QJsonValue value = object.value(key);
-        const double number = value.toDouble();
-        // The range first: converting a number far out of range to int is undefined.
-        if (!value.isDouble() || number < min || number > max || number != double(qint64(number))) {
-            fail(join(path, key), QStringLiteral("a whole number from %1 to %2").arg(min).arg(max));
-            return;
-        }
-        out = int(number);
-    }
-
-    void readString(const QJsonObject& object, const QString& path, const QString& key, QString& out)
-    {
-        if (!ok() || !object.contains(key))
-            return;
-        if (!object.value(key).isString()) {
-            fail(join(path, key), QStringLiteral("a string"));
-            return;
-        }
-        out = object.value(key).toString();
+        return JsonReader::section(parent, key, key, allowed);
     }
 
     void readName(const QJsonObject& object, const QString& path, const QString& key,
@@ -116,11 +69,6 @@ public:
         int source = int(out);
         readInt(object, path, key, 0, 2, source);
         out = FilterViewItemConfiguration::StatsColorSource(source);
-    }
-
-    static QString join(const QString& path, const QString& key)
-    {
-        return path.isEmpty() ? key : path + QLatin1Char('.') + key;
     }
 };
 

@@ -1,5 +1,6 @@
 #include "source/QueryStateDisplay.h"
 
+#include "source/SourceUi.h"
 #include "ui_QueryStateDisplay.h"
 
 #include <QStyle>
@@ -65,18 +66,7 @@ void QueryStateDisplay::setElementsVisibility(Constants::SourceState state)
 
 QColor QueryStateDisplay::findStateColor(Constants::SourceState state) const
 {
-    switch (state) {
-    case Constants::SourceStateError:
-    case Constants::SourceStateQueryFailed:
-        return QColor(255, 192, 192);
-    case Constants::SourceStateConnecting:
-    case Constants::SourceStateWaiting:
-    case Constants::SourceStateQueryStarted:
-    case Constants::SourceStateQueryReading:
-        return QColor(255, 255, 192);
-    default:
-        return QColor();
-    }
+    return SourceUi::stateColor(state);
 }
 
 void QueryStateDisplay::displaySourceState(Constants::SourceState state)

@@ -15,6 +15,11 @@ SourceUi::~SourceUi() = default;
 
 QColor SourceUi::findStateColor(Constants::SourceState state) const
 {
+    return stateColor(state);
+}
+
+QColor SourceUi::stateColor(Constants::SourceState state)
+{
     switch (state) {
     case Constants::SourceStateError:
     case Constants::SourceStateQueryFailed:

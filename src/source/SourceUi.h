@@ -26,6 +26,8 @@ public:
 
     // The state label's background for state; invalid where there is none.
     QColor findStateColor(Constants::SourceState state) const;
+    // The background that shows a source state, also in the query state popup.
+    static QColor stateColor(Constants::SourceState state);
     Constants::SourceMode getMode() const { return m_mode; }
     Constants::SourceMode getArchiveMode() const { return m_archiveMode; }
     const TimeRange& getTimeRange() const { return m_timeRange; }
