@@ -43,7 +43,8 @@ void SingleFilterTab::configure(const AlarmScreenConfiguration& config,
 
 QString SingleFilterTab::getName() const
 {
-    return QStringLiteral("Filter #%1: %2")
+    // The two words are not translated.
+    return tr("Filter #%1: %2")
         .arg(m_number)
         .arg(ui->radioButtonInclude->isChecked() ? QStringLiteral("Include") : QStringLiteral("Exclude"));
 }

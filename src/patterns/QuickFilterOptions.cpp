@@ -2,7 +2,6 @@
 
 #include "ui_QuickFilterOptions.h"
 
-#include <QSignalBlocker>
 
 QuickFilterOptions::QuickFilterOptions(const MsgLoggingProducer* logParent, QWidget* parent)
     : QFrame(parent, Qt::Popup | Qt::FramelessWindowHint)
@@ -39,13 +38,7 @@ void QuickFilterOptions::setFilterOptions(const QuickCellFilter& filter)
         ui->radioButtonString->setChecked(true);
         break;
     default:
-        // No button stands for an unknown mode: uncheck all, without a mode change.
-        for (QRadioButton* button : {ui->radioButtonWildCard, ui->radioButtonRegExp, ui->radioButtonString}) {
-            const QSignalBlocker blocker(button);
-            button->setAutoExclusive(false);
-            button->setChecked(false);
-            button->setAutoExclusive(true);
-        }
+        // No button stands for an unknown mode: none is checked for it.
         break;
     }
 }

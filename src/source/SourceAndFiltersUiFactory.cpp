@@ -27,8 +27,6 @@ QSharedPointer<SourceAndFiltersUiFactoryPlugin> SourceAndFiltersUiFactory::findP
     auto it = plugins.find(name);
     if (it == plugins.end())
         it = plugins.insert(name, loadPlugin(name));
-    if (!it.value())
-        MSG_LOG(this, MsgLoggerEnums::LogWarning) << "No plugin found/loaded: " << name;
     return it.value();
 }
 
@@ -40,7 +38,11 @@ SourceAndFiltersUi* SourceAndFiltersUiFactory::create(const AlarmScreenConfigura
     if (widgets.panelPlugin.isEmpty())
         return new BasicSourceAndFiltersUi(config, parent);
     const QSharedPointer<SourceAndFiltersUiFactoryPlugin> plugin = findPlugin(widgets.panelPlugin);
-    return plugin ? plugin->create(config, parent) : nullptr;
+    if (!plugin) {
+        MSG_LOG(this, MsgLoggerEnums::LogWarning) << "No plugin found/loaded: " << widgets.panelPlugin;
+        return nullptr;
+    }
+    return plugin->create(config, parent);
 }
 
 QWidget* SourceAndFiltersUiFactory::buildStructuredFilterPageUi(const AlarmScreenConfiguration& config,
@@ -52,7 +54,11 @@ QWidget* SourceAndFiltersUiFactory::buildStructuredFilterPageUi(const AlarmScree
     if (widgets.panelPlugin.isEmpty())
         return new BasicSourceAndFiltersUi(config, nullptr);
     const QSharedPointer<SourceAndFiltersUiFactoryPlugin> plugin = findPlugin(widgets.panelPlugin);
-    return plugin ? plugin->buildStructuredFilterPageUi(config, list) : nullptr;
+    if (!plugin) {
+        MSG_LOG(this, MsgLoggerEnums::LogWarning) << "No plugin found/loaded: " << widgets.panelPlugin;
+        return nullptr;
+    }
+    return plugin->buildStructuredFilterPageUi(config, list);
 }
 
 QSharedPointer<SourceAndFiltersUiFactoryPlugin> SourceAndFiltersUiFactory::loadPlugin(const QString& name)

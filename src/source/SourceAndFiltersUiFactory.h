@@ -32,6 +32,6 @@ public:
     QSharedPointer<SourceAndFiltersUiFactoryPlugin> loadPluginInBinDir(const QString& binDir, const QString& name);
 
 private:
-    // The plug-in of name, loaded on first use; null (logged) when it is not to be had.
+    // The plug-in of name, loaded on first use; null when it is not to be had.
     QSharedPointer<SourceAndFiltersUiFactoryPlugin> findPlugin(const QString& name);
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "qvas_export.h"
+
 #include <QStringList>
 #include <QtPlugin>
 
@@ -11,7 +13,7 @@ class SourceAndFiltersUi;
 // and, for each filter set tab, the page of per-column filter widgets;
 // list names the alarm properties whose widgets want completion strings.
 // The plug-in's library exports one Qt plug-in instance implementing it.
-class SourceAndFiltersUiFactoryPlugin
+class QVAS_EXPORT SourceAndFiltersUiFactoryPlugin
 {
 public:
     virtual ~SourceAndFiltersUiFactoryPlugin() = default;

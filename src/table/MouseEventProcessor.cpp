@@ -138,7 +138,8 @@ bool MouseEventProcessor::processGroupNodeEvent(EventType type, const QModelInde
 {
     if (type != Pressed || QGuiApplication::mouseButtons() != Qt::RightButton || index.column() != 0)
         return false;
-    const AlarmsProxyModel* model = getAlarmsProxyModel(index);
+    // Silently here: a table event on another model is reported once, when its arguments are built.
+    const auto* model = qobject_cast<const AlarmsProxyModel*>(index.model());
     if (!model || model->getAlarmAtRow(index))
         return false;
     auto* menu = new QMenu;

@@ -161,7 +161,8 @@ void tst_QuickFilterEditor::optionButtons_data()
     QTest::newRow("wildcard") << 1 << "radioButtonWildCard";
     QTest::newRow("regexp") << 2 << "radioButtonRegExp";
     QTest::newRow("literal") << 0 << "radioButtonString";
-    QTest::newRow("unknown mode checks none") << 7 << "";
+    // No button is checked for it: the one checked before stays.
+    QTest::newRow("unknown mode checks none") << 7 << "radioButtonString";
 }
 
 void tst_QuickFilterEditor::optionButtons()
