@@ -1,6 +1,7 @@
 #include "configuration/FilterJson.h"
 
 #include "configuration/AlarmModelConfiguration.h"
+#include "configuration/JsonReader.h"
 #include "filtervalues/FilterRuleContainer.h"
 #include "filtervalues/SourceAndFilter.h"
 #include "filtervalues/ValueFilterText.h"
@@ -12,69 +13,23 @@ namespace {
 
 const char* const kMethods[] = {"exact", "wildcard", "regexp"};
 
-QString keyOf(const QString& path, const QString& key)
+// The array of objects under key, which must be there.
+QList<QJsonObject> requiredObjects(JsonReader& r, const QJsonObject& object, const QString& path, const QString& key)
 {
-    return path.isEmpty() ? key : path + QLatin1Char('.') + key;
+    if (r.ok() && !object.contains(key))
+        r.fail(JsonReader::join(path, key), QStringLiteral("an array of objects"));
+    return r.readObjects(object, path, key);
 }
 
-QString mustBe(const QString& key, const QString& what)
+void readRule(JsonReader& r, const QJsonObject& rule, const QString& path, ValueFilterText& filter)
 {
-    return QStringLiteral("key '%1' must be %2").arg(key, what);
-}
-
-// Checks that object holds only allowed keys.
-bool onlyKeys(const QJsonObject& object, const QString& path, const QStringList& allowed, QString& errMsg)
-{
-    for (const QString& key : object.keys()) {
-        if (!allowed.contains(key)) {
-            errMsg = QStringLiteral("unknown key '%1'; expected one of: %2")
-                         .arg(keyOf(path, key), allowed.join(QStringLiteral(", ")));
-            return false;
-        }
-    }
-    return true;
-}
-
-bool boolOf(const QJsonObject& object, const QString& path, const QString& key, bool& out, QString& errMsg)
-{
-    if (!object.contains(key))
-        return true;
-    if (!object.value(key).isBool()) {
-        errMsg = mustBe(keyOf(path, key), QStringLiteral("true or false"));
-        return false;
-    }
-    out = object.value(key).toBool();
-    return true;
-}
-
-// The array of objects under key; false (errMsg set) when it is something else.
-bool objectsOf(const QJsonObject& object, const QString& path, const QString& key, QList<QJsonObject>& out,
-               QString& errMsg)
-{
-    const QJsonValue value = object.value(key);
-    if (!value.isArray()) {
-        errMsg = mustBe(keyOf(path, key), QStringLiteral("an array of objects"));
-        return false;
-    }
-    const QJsonArray array = value.toArray();
-    for (int i = 0; i < array.size(); ++i) {
-        if (!array.at(i).isObject()) {
-            errMsg = mustBe(QStringLiteral("%1[%2]").arg(keyOf(path, key)).arg(i), QStringLiteral("an object"));
-            return false;
-        }
-        out.append(array.at(i).toObject());
-    }
-    return true;
-}
-
-bool readRule(const QJsonObject& rule, const QString& path, ValueFilterText& filter, QString& errMsg)
-{
-    if (!onlyKeys(rule, path, {"pattern", "method", "exclude"}, errMsg))
-        return false;
+    r.checkKeys(rule, path, {"pattern", "method", "exclude"});
+    if (!r.ok())
+        return;
     const QString pattern = rule.value("pattern").toString();
     if (!rule.value("pattern").isString() || pattern.isEmpty()) {
-        errMsg = mustBe(keyOf(path, "pattern"), QStringLiteral("a text that is not empty"));
-        return false;
+        r.fail(JsonReader::join(path, "pattern"), QStringLiteral("a text that is not empty"));
+        return;
     }
     int method = -1;
     const QString methodName = rule.value("method").toString(QStringLiteral("wildcard"));
@@ -83,35 +38,31 @@ bool readRule(const QJsonObject& rule, const QString& path, ValueFilterText& fil
             method = m;
     }
     if (method < 0 || (rule.contains("method") && !rule.value("method").isString())) {
-        errMsg = mustBe(keyOf(path, "method"), QStringLiteral("one of exact, wildcard, regexp"));
-        return false;
+        r.fail(JsonReader::join(path, "method"), QStringLiteral("one of exact, wildcard, regexp"));
+        return;
     }
     bool exclude = false;
-    if (!boolOf(rule, path, "exclude", exclude, errMsg))
-        return false;
-    if (!filter.addItem(pattern, method, exclude)) {
-        errMsg = mustBe(keyOf(path, "pattern"), QStringLiteral("a regular expression that compiles"));
-        return false;
-    }
-    return true;
+    r.readBool(rule, path, "exclude", exclude);
+    if (r.ok() && !filter.addItem(pattern, method, exclude))
+        r.fail(JsonReader::join(path, "pattern"), QStringLiteral("a regular expression that compiles"));
 }
 
-QSharedPointer<ValueFilter> readFilter(const QJsonObject& object, const QString& path,
-                                       const WildcardConfig& wildcard, const AlarmModelConfiguration* properties,
-                                       QString& errMsg)
+QSharedPointer<ValueFilter> readFilter(JsonReader& r, const QJsonObject& object, const QString& path,
+                                       const WildcardConfig& wildcard, const AlarmModelConfiguration* properties)
 {
-    if (!onlyKeys(object, path, {"property", "source", "matchCase", "rules"}, errMsg))
+    r.checkKeys(object, path, {"property", "source", "matchCase", "rules"});
+    if (!r.ok())
         return nullptr;
     const QString property = object.value("property").toString();
     if (!object.value("property").isString() || property.isEmpty()) {
-        errMsg = mustBe(keyOf(path, "property"), QStringLiteral("a property name"));
+        r.fail(JsonReader::join(path, "property"), QStringLiteral("a property name"));
         return nullptr;
     }
     const QJsonValue sourceValue = object.value("source");
     const int source = sourceValue.isUndefined() ? 0 : sourceValue.toInt(-1);
     if (source < Constants::ValueSourceAlarm || source > Constants::ValueSourceDpeConfig
         || (!sourceValue.isUndefined() && !sourceValue.isDouble())) {
-        errMsg = mustBe(keyOf(path, "source"), QStringLiteral("a whole number from 0 to 2"));
+        r.fail(JsonReader::join(path, "source"), QStringLiteral("a whole number from 0 to 2"));
         return nullptr;
     }
     if (properties) {
@@ -119,24 +70,21 @@ QSharedPointer<ValueFilter> readFilter(const QJsonObject& object, const QString&
         for (const AlarmProp& prop : properties->properties)
             known = known || (prop.getColumnId() == property && int(prop.getSource()) == source);
         if (!known) {
-            errMsg = mustBe(keyOf(path, "property"),
-                            QStringLiteral("the name of an alarm property (unknown: '%1')").arg(property));
+            r.fail(JsonReader::join(path, "property"),
+                   QStringLiteral("the name of an alarm property (unknown: '%1')").arg(property));
             return nullptr;
         }
     }
     bool matchCase = false;
-    if (!boolOf(object, path, "matchCase", matchCase, errMsg))
+    r.readBool(object, path, "matchCase", matchCase);
+    const QList<QJsonObject> rules = requiredObjects(r, object, path, "rules");
+    if (!r.ok())
         return nullptr;
     QSharedPointer<ValueFilterText> filter(
         new ValueFilterText(wildcard, property, Constants::ValueSource(source), matchCase));
-    QList<QJsonObject> rules;
-    if (!objectsOf(object, path, "rules", rules, errMsg))
-        return nullptr;
-    for (int i = 0; i < rules.size(); ++i) {
-        if (!readRule(rules.at(i), QStringLiteral("%1[%2]").arg(keyOf(path, "rules")).arg(i), *filter, errMsg))
-            return nullptr;
-    }
-    return filter;
+    for (int i = 0; i < rules.size() && r.ok(); ++i)
+        readRule(r, rules.at(i), QStringLiteral("%1[%2]").arg(JsonReader::join(path, "rules")).arg(i), *filter);
+    return r.ok() ? filter : nullptr;
 }
 
 } // namespace
@@ -181,34 +129,31 @@ bool FilterJson::fromJson(const QJsonObject& object, const WildcardConfig& wildc
                           const AlarmModelConfiguration* properties, SourceAndFilter& filter, QString& errMsg,
                           const QString& path)
 {
-    if (!onlyKeys(object, path, {"matchCase", "sets"}, errMsg))
-        return false;
+    JsonReader r;
+    r.checkKeys(object, path, {"matchCase", "sets"});
     bool matchCase = false;
-    if (!boolOf(object, path, "matchCase", matchCase, errMsg))
-        return false;
-    QList<QJsonObject> setObjects;
-    if (object.contains("sets") && !objectsOf(object, path, "sets", setObjects, errMsg))
-        return false;
+    r.readBool(object, path, "matchCase", matchCase);
+    const QList<QJsonObject> setObjects = r.readObjects(object, path, "sets");
     QList<FilterRuleSet> sets;
-    for (int s = 0; s < setObjects.size(); ++s) {
-        const QString setPath = QStringLiteral("%1[%2]").arg(keyOf(path, "sets")).arg(s);
+    for (int s = 0; s < setObjects.size() && r.ok(); ++s) {
+        const QString setPath = QStringLiteral("%1[%2]").arg(JsonReader::join(path, "sets")).arg(s);
         const QJsonObject& setObject = setObjects.at(s);
         bool include = true;
-        QList<QJsonObject> filterObjects;
-        if (!onlyKeys(setObject, setPath, {"include", "filters"}, errMsg)
-            || !boolOf(setObject, setPath, "include", include, errMsg)
-            || !objectsOf(setObject, setPath, "filters", filterObjects, errMsg))
-            return false;
+        r.checkKeys(setObject, setPath, {"include", "filters"});
+        r.readBool(setObject, setPath, "include", include);
+        const QList<QJsonObject> filterObjects = requiredObjects(r, setObject, setPath, "filters");
         FilterRuleSet set(wildcard, include, matchCase);
-        for (int f = 0; f < filterObjects.size(); ++f) {
-            const QString filterPath = QStringLiteral("%1[%2]").arg(keyOf(setPath, "filters")).arg(f);
-            const QSharedPointer<ValueFilter> value =
-                readFilter(filterObjects.at(f), filterPath, wildcard, properties, errMsg);
-            if (!value)
-                return false;
-            set.addValueFilter(value);
+        for (int f = 0; f < filterObjects.size() && r.ok(); ++f) {
+            const QString filterPath = QStringLiteral("%1[%2]").arg(JsonReader::join(setPath, "filters")).arg(f);
+            const QSharedPointer<ValueFilter> value = readFilter(r, filterObjects.at(f), filterPath, wildcard, properties);
+            if (value)
+                set.addValueFilter(value);
         }
         sets.append(set);
+    }
+    if (!r.ok()) {
+        errMsg = r.error;
+        return false;
     }
     filter.setRuleContainer(QSharedPointer<FilterRuleContainer>(new FilterRuleContainer(wildcard, sets, matchCase)));
     return true;

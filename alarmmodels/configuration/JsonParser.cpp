@@ -31,32 +31,6 @@ public:
     }
 };
 
-// The objects of the array under key of section, each checked for
-// allowed keys; empty on error or when the key is absent.
-QList<QJsonObject> objectArray(Reader& r, const QJsonObject& section, const QString& path, const QString& key,
-                               const QStringList& allowed)
-{
-    QList<QJsonObject> result;
-    if (!r.ok() || !section.contains(key))
-        return result;
-    const QJsonValue value = section.value(key);
-    if (!value.isArray()) {
-        r.fail(path + QLatin1Char('.') + key, QStringLiteral("an array of objects"));
-        return result;
-    }
-    const QJsonArray array = value.toArray();
-    for (int i = 0; i < array.size() && r.ok(); ++i) {
-        const QString elementPath = QStringLiteral("%1.%2[%3]").arg(path, key).arg(i);
-        if (!array.at(i).isObject()) {
-            r.fail(elementPath, QStringLiteral("an object"));
-            break;
-        }
-        r.checkKeys(array.at(i).toObject(), elementPath, allowed);
-        result.append(array.at(i).toObject());
-    }
-    return result;
-}
-
 QString elementPath(const QString& path, int index)
 {
     return QStringLiteral("%1[%2]").arg(path).arg(index);
@@ -68,7 +42,7 @@ void readAlarmModel(Reader& r, const QJsonObject& root, AlarmModelConfiguration&
     if (!section.contains("properties"))
         return;
     const QList<QJsonObject> list =
-        objectArray(r, section, "alarmModel", "properties", {"name", "source", "type", "id"});
+        r.readObjects(section, "alarmModel", "properties", {"name", "source", "type", "id"});
     AlarmModelConfiguration model;
     for (int i = 0; i < list.size() && r.ok(); ++i) {
         const QString path = elementPath("alarmModel.properties", i);
@@ -111,7 +85,7 @@ void readProxyModel(Reader& r, const QJsonObject& root, const AlarmModelConfigur
     r.readString(section, "proxyModel", "groupColumnTitle", out.groupColumnTitle);
     if (!section.contains("columns"))
         return;
-    const QList<QJsonObject> list = objectArray(r, section, "proxyModel", "columns", {"property", "title"});
+    const QList<QJsonObject> list = r.readObjects(section, "proxyModel", "columns", {"property", "title"});
     QVector<ProxyModelConfiguration::Column> columns;
     for (int i = 0; i < list.size() && r.ok(); ++i) {
         const QString path = elementPath("proxyModel.columns", i);
@@ -131,7 +105,7 @@ void readGrouping(Reader& r, const QJsonObject& root, const AlarmModelConfigurat
     const QJsonObject section = r.section(root, "grouping", "grouping", {"rules"});
     if (!section.contains("rules"))
         return;
-    const QList<QJsonObject> list = objectArray(r, section, "grouping", "rules", {"kind", "text"});
+    const QList<QJsonObject> list = r.readObjects(section, "grouping", "rules", {"kind", "text"});
     GroupingConfiguration grouping;
     for (int i = 0; i < list.size() && r.ok(); ++i) {
         const QString path = elementPath("grouping.rules", i);

@@ -89,6 +89,31 @@ void JsonReader::readStringList(const QJsonValue& value, const QString& path, QS
     out = list;
 }
 
+QList<QJsonObject> JsonReader::readObjects(const QJsonObject& object, const QString& path, const QString& key,
+                                           const QStringList& allowed)
+{
+    QList<QJsonObject> result;
+    if (!ok() || !object.contains(key))
+        return result;
+    const QJsonValue value = object.value(key);
+    if (!value.isArray()) {
+        fail(join(path, key), QStringLiteral("an array of objects"));
+        return result;
+    }
+    const QJsonArray array = value.toArray();
+    for (int i = 0; i < array.size() && ok(); ++i) {
+        const QString elementPath = QStringLiteral("%1[%2]").arg(join(path, key)).arg(i);
+        if (!array.at(i).isObject()) {
+            fail(elementPath, QStringLiteral("an object"));
+            break;
+        }
+        if (!allowed.isEmpty())
+            checkKeys(array.at(i).toObject(), elementPath, allowed);
+        result.append(array.at(i).toObject());
+    }
+    return result;
+}
+
 QString JsonReader::join(const QString& path, const QString& key)
 {
     return path.isEmpty() ? key : path + QLatin1Char('.') + key;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QList>
 #include <QJsonValue>
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,11 @@ public:
     void readBool(const QJsonObject& object, const QString& path, const QString& key, bool& out);
     void readString(const QJsonObject& object, const QString& path, const QString& key, QString& out);
     void readStringList(const QJsonValue& value, const QString& path, QStringList& out);
+    // The objects of the array under key of object (none when the key is
+    // absent); each element must be an object and, when allowed is given,
+    // hold only keys of it, checked element by element.
+    QList<QJsonObject> readObjects(const QJsonObject& object, const QString& path, const QString& key,
+                                   const QStringList& allowed = QStringList());
 
     static QString join(const QString& path, const QString& key);
 };
