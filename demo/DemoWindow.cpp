@@ -278,23 +278,32 @@ void DemoWindow::panelChanged()
         m_panel->compareWithFilter(m_applied, true);
 }
 
+QList<QModelIndex> DemoWindow::alarmRows(int limit) const
+{
+    const AlarmsProxyModel* proxy = shownProxy();
+    QList<QModelIndex> rows;
+    QList<QModelIndex> parents{QModelIndex()};
+    while (!parents.isEmpty() && rows.size() != limit) {
+        const QModelIndex parent = parents.takeFirst();
+        for (int row = 0; row < proxy->rowCount(parent) && rows.size() != limit; ++row) {
+            const QModelIndex index = proxy->index(row, 0, parent);
+            if (proxy->getAlarmAtRow(index))
+                rows.append(index);
+            else
+                parents.append(index);
+        }
+    }
+    return rows;
+}
+
 bool DemoWindow::openAlarmMenu()
 {
     AlarmsProxyModel* proxy = shownProxy();
-    QModelIndex index;
-    QList<QModelIndex> parents{QModelIndex()};
-    while (!index.isValid() && !parents.isEmpty()) {
-        const QModelIndex parent = parents.takeFirst();
-        for (int row = 0; row < proxy->rowCount(parent) && !index.isValid(); ++row) {
-            const QModelIndex candidate = proxy->index(row, proxy->getGroupingDepth() > 0 ? 1 : 0, parent);
-            if (proxy->getAlarmAtRow(candidate))
-                index = candidate;
-            else
-                parents.append(candidate.siblingAtColumn(0));
-        }
-    }
-    if (!index.isValid())
+    const QList<QModelIndex> rows = alarmRows(1);
+    if (rows.isEmpty())
         return false;
+    // The first column that shows the alarm (a grouped table's first is the tree column).
+    const QModelIndex index = rows.first().siblingAtColumn(proxy->getGroupingDepth() > 0 ? 1 : 0);
     // The event a right press on that row gives, sent as the processor sends it.
     QVariantList args;
     if (!m_mouse->buildSourceArgForAlarm(args, index, MouseEventProcessor::Pressed) || !m_mouse->buildAlarmArg(args, index))
@@ -696,17 +705,8 @@ void DemoWindow::acknowledgeAll()
     // Every alarm the table shows, groups collapsed or not.
     AlarmsProxyModel* proxy = shownProxy();
     QVector<qint64> idents;
-    QList<QModelIndex> parents{QModelIndex()};
-    while (!parents.isEmpty()) {
-        const QModelIndex parent = parents.takeFirst();
-        for (int row = 0; row < proxy->rowCount(parent); ++row) {
-            const QModelIndex index = proxy->index(row, 0, parent);
-            if (const AlarmPtr alarm = proxy->getAlarmAtRow(index))
-                idents.append(alarm->getIdent());
-            else
-                parents.append(index);
-        }
-    }
+    for (const QModelIndex& index : alarmRows(-1))
+        idents.append(proxy->getAlarmAtRow(index)->getIdent());
     const int count = proxy->getAlarmsModel()->acknowledge(idents);
     MSG_LOG(this, MsgLoggerEnums::LogInfo) << count << " alarms acknowledged";
 }

@@ -155,6 +155,9 @@ private:
     void showModel(AlarmsProxyModel* proxy);
     AlarmsProxyModel* shownProxy() const;
     void sortNewestFirst();
+    // The alarm rows of the table in column 0, groups collapsed or not, walked
+    // level by level; at most limit of them (-1: all).
+    QList<QModelIndex> alarmRows(int limit) const;
     // The structured filter the operator edits, as a rule container.
     QSharedPointer<FilterRuleContainer> editedRules() const;
 
