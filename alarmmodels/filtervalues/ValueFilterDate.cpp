@@ -2,10 +2,29 @@
 
 #include "models/AlarmInstance.h"
 
+#include <algorithm>
+
 ValueFilterDate::ValueFilterDate(const WildcardConfig& config, const QString& valueId,
                                  Constants::ValueSource source, bool matchCase)
     : ValueFilter(config, valueId, source, matchCase)
 {
+}
+
+void ValueFilterDate::setFirstDate(const QDateTime& date)
+{
+    m_first = date;
+    m_firstClock = wallClock(date);
+}
+
+void ValueFilterDate::setSecondDate(const QDateTime& date)
+{
+    m_second = date;
+    m_secondClock = wallClock(date);
+}
+
+qint64 ValueFilterDate::wallClock(const QDateTime& time)
+{
+    return time.isValid() ? time.date().toJulianDay() * 86400000 + time.time().msecsSinceStartOfDay() : 0;
 }
 
 bool ValueFilterDate::isEmpty() const
@@ -35,18 +54,25 @@ bool ValueFilterDate::matchesTime(const QDateTime& time) const
 {
     if (!time.isValid() || isEmpty())
         return false;
+    const bool local = time.timeSpec() == Qt::LocalTime && m_first.timeSpec() == Qt::LocalTime
+        && (m_method != CompareBetween || m_second.timeSpec() == Qt::LocalTime);
+    if (local)
+        return inRange(wallClock(time), m_firstClock, m_secondClock);
+    return inRange(time.toMSecsSinceEpoch(), m_first.toMSecsSinceEpoch(),
+                   m_second.isValid() ? m_second.toMSecsSinceEpoch() : 0);
+}
+
+bool ValueFilterDate::inRange(qint64 time, qint64 first, qint64 second) const
+{
     switch (m_method) {
     case CompareBefore:
-        return time < m_first;
+        return time < first;
     case CompareAfter:
-        return time > m_first;
+        return time > first;
     default:
         break;
     }
-    const bool ordered = m_first <= m_second;
-    const QDateTime& from = ordered ? m_first : m_second;
-    const QDateTime& to = ordered ? m_second : m_first;
-    return time >= from && time <= to;
+    return time >= std::min(first, second) && time <= std::max(first, second);
 }
 
 bool ValueFilterDate::matches(const AlarmInstance& alarm, const AlarmProp& prop) const
