@@ -8,9 +8,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPainter>
+#include <QTabWidget>
 #include <QTextStream>
 #include <QTimer>
 
@@ -30,7 +32,7 @@ QPixmap screenshotOf(QWidget* window)
     QRect area = window->geometry();
     for (QWidget* top : QApplication::topLevelWidgets()) {
         const Qt::WindowType type = top->windowType();
-        if (top != window && top->isVisible() && (type == Qt::Popup || type == Qt::Dialog)) {
+        if (top != window && top->isVisible() && (type == Qt::Popup || type == Qt::Dialog || type == Qt::ToolTip)) {
             popups.append(top);
             area |= top->geometry();
         }
@@ -63,6 +65,22 @@ void clickWidget(QWidget* widget)
     QMouseEvent press(QEvent::MouseButtonPress, pos, widget->mapToGlobal(pos), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
+}
+
+// Brings the plug-in's numeric rule line into view (every tab on its way)
+// and types text into it, so that its tool tip pops up.
+bool typeColumnsRule(QWidget* window, const QString& text)
+{
+    QWidget* rules = window->findChild<QWidget*>(QStringLiteral("priorityRules"));
+    auto* input = rules ? rules->findChild<QLineEdit*>(QStringLiteral("txtInput")) : nullptr;
+    if (!input)
+        return false;
+    for (QWidget* below = rules, *w = rules->parentWidget(); w; below = w, w = w->parentWidget()) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(w->parentWidget()))
+            tabs->setCurrentWidget(below);
+    }
+    input->setText(text);
+    return QMetaObject::invokeMethod(rules, "parseInput", Q_ARG(QString, text));
 }
 
 } // namespace
@@ -160,6 +178,13 @@ int main(int argc, char* argv[])
                                                          "grouping) and exit."),
                                           QStringLiteral("FILE"));
     parser.addOptions({systemsDialogOption, disconnectOption, downOption, exportOption});
+    const QCommandLineOption columnsRuleOption(QStringLiteral("columns-rule"),
+                                               QStringLiteral("Show the plug-in's column filter page and type TEXT "
+                                                              "as the priority rules."),
+                                               QStringLiteral("TEXT"));
+    const QCommandLineOption widthOption(QStringLiteral("width"), QStringLiteral("Window width in pixels."),
+                                         QStringLiteral("PIXELS"));
+    parser.addOptions({columnsRuleOption, widthOption});
     parser.addOption(popupOption);
     parser.addOption(queryOption);
     parser.addOption(delayOption);
@@ -212,8 +237,18 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << "qvas-demo: unknown system " << parser.value(downOption) << Qt::endl;
         return 2;
     }
+    if (parser.isSet(widthOption))
+        window.resize(parser.value(widthOption).toInt(), window.height());
     window.show();
     window.showInitialFilter();
+    if (parser.isSet(columnsRuleOption)) {
+        // After the window is laid out, so the tool tip opens below the line.
+        const QString text = parser.value(columnsRuleOption);
+        QTimer::singleShot(100, &window, [&window, text]() {
+            if (!typeColumnsRule(&window, text))
+                QTextStream(stderr) << "qvas-demo: the panel has no numeric rule line" << Qt::endl;
+        });
+    }
     if (parser.isSet(systemsDialogOption)) {
         QTimer::singleShot(100, &window, [&window]() {
             if (auto* map = window.findChild<QWidget*>(QStringLiteral("connectionMap")))

@@ -1,5 +1,6 @@
 #include "SamplePanelPlugin.h"
 
+#include "SampleColumnsPage.h"
 #include "SamplePanel.h"
 #include "SampleTextRules.h"
 
@@ -7,6 +8,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 SourceAndFiltersUi* SamplePanelPlugin::create(const AlarmScreenConfiguration& config, QWidget* parent)
@@ -38,5 +40,11 @@ QWidget* SamplePanelPlugin::buildStructuredFilterPageUi(const AlarmScreenConfigu
         layout->addWidget(box);
         list << QLatin1String(column.property);
     }
-    return page;
+    // The other widget kinds on a second page.
+    auto* pages = new QTabWidget;
+    pages->setObjectName(QStringLiteral("filterPages"));
+    pages->setDocumentMode(true);
+    pages->addTab(page, QObject::tr("Texts"));
+    pages->addTab(new SampleColumnsPage(config, list, nullptr), QObject::tr("Columns"));
+    return pages;
 }

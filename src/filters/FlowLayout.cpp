@@ -105,14 +105,21 @@ int FlowLayout::doLayout(const QRect& rect, bool measureOnly) const
     int y = effective.y();
     int lineHeight = 0;
     for (QLayoutItem* item : m_items) {
+        // Without a spacing of its own the layout asks the item widget's
+        // style; an item without a widget (a spacer) gets no gap.
         const QWidget* widget = item->widget();
         int spaceX = horizontalSpacing();
-        if (spaceX == -1 && widget) {
-            spaceX = widget->style()->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton, Qt::Horizontal);
+        if (spaceX == -1) {
+            spaceX = widget ? widget->style()->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton,
+                                                             Qt::Horizontal)
+                            : 0;
         }
         int spaceY = verticalSpacing();
-        if (spaceY == -1 && widget)
-            spaceY = widget->style()->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton, Qt::Vertical);
+        if (spaceY == -1) {
+            spaceY = widget ? widget->style()->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton,
+                                                             Qt::Vertical)
+                            : 0;
+        }
         const QSize hint = item->sizeHint();
         int nextX = x + hint.width() + spaceX;
         // The first item of a line never wraps, however wide it is.
