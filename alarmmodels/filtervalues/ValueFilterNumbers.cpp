@@ -159,7 +159,20 @@ bool ValueFilterNumbers::matchesNumber(double value) const
 
 bool ValueFilterNumbers::matches(const AlarmInstance& alarm, const AlarmProp& prop) const
 {
+    const QVariant value = alarm.getProperty(prop, Qt::EditRole);
+    // Integers read directly: converting them with toDouble() goes through
+    // QVariant's generic conversion, which costs more than the rules.
+    switch (value.userType()) {
+    case QMetaType::Int:
+        return matchesNumber(value.toInt());
+    case QMetaType::LongLong:
+        return matchesNumber(double(value.toLongLong()));
+    case QMetaType::Double:
+        return matchesNumber(value.toDouble());
+    default:
+        break;
+    }
     bool ok = false;
-    const double value = alarm.getProperty(prop, Qt::EditRole).toDouble(&ok);
-    return ok && matchesNumber(value);
+    const double number = value.toDouble(&ok);
+    return ok && matchesNumber(number);
 }
