@@ -32,6 +32,7 @@
 #include <scripts/Controller.h>
 
 #include <configuration/FilterJson.h>
+#include <configuration/JsonFile.h>
 #include <filtervalues/FilterRuleContainer.h>
 #include <logging/MsgLoggerModel.h>
 #include <models/AlarmsModel.h>
@@ -447,14 +448,13 @@ void DemoWindow::filterActionRequested(const QString& action)
 bool DemoWindow::loadFilter(const QString& path)
 {
     QString error;
-    QFile file(path);
+    QByteArray text;
     SourceAndFilter filter(this, QFileInfo(path).completeBaseName());
     if (!m_panel) {
         error = tr("there is no panel to show it");
-    } else if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
-    } else if (FilterJson::fromText(file.readAll(), m_wildcardConfig, &m_config.getAlarmModelConfiguration(), filter,
-                                    error)) {
+    } else if (!JsonFile::read(path, text, error)) {
+        error.remove(0, path.size() + 2);  // the message names the file itself
+    } else if (FilterJson::fromText(text, m_wildcardConfig, &m_config.getAlarmModelConfiguration(), filter, error)) {
         const WFilter::FilterDisplayResult shown = m_panel->displayFilter(filter, StructuredFilterUi::EditorFilter, error);
         if (shown == WFilter::FilterDisplayed || shown == WFilter::FilterPartlyDisplayed) {
             MSG_LOG(this, MsgLoggerEnums::LogInfo) << "filter loaded: " << path;

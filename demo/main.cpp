@@ -164,6 +164,11 @@ int main(int argc, char* argv[])
     parser.addOption(queryOption);
     parser.addOption(delayOption);
     parser.process(app);
+    // An empty name would ask for one in a file dialog, which never closes offscreen.
+    if (parser.isSet(exportOption) && parser.value(exportOption).isEmpty()) {
+        QTextStream(stderr) << "qvas-demo: --export-csv needs a file name" << Qt::endl;
+        return 1;
+    }
 
     DemoWindow::Role role = DemoWindow::RoleOperator;
     if (!DemoWindow::roleFromName(parser.value(roleOption), role)) {

@@ -67,6 +67,16 @@ run_demo(--load-filter ${WORK_DIR}/unknown.json --delay 10 --screenshot ${WORK_D
 if(NOT err MATCHES "unknown.json: key 'sets\\[0\\].filters\\[0\\].property' must be the name of an alarm property \\(unknown: 'NOPE'\\)")
   message(FATAL_ERROR "a filter of an unknown property was not refused: ${err}")
 endif()
+# Not a file: refused at once, not read until the memory is full.
+run_demo(--load-filter /dev/zero --delay 10 --screenshot ${WORK_DIR}/zero.png)
+if(NOT rc EQUAL 0 OR NOT err MATCHES "filter not loaded: /dev/zero: not a regular file")
+  message(FATAL_ERROR "/dev/zero was not refused as a filter file (${rc}): ${err}")
+endif()
+# An empty export name would open a file dialog, which offscreen never closes.
+run_demo(--export-csv=)
+if(NOT rc EQUAL 1 OR NOT err MATCHES "--export-csv needs a file name")
+  message(FATAL_ERROR "an empty export name was not refused (${rc}): ${err}")
+endif()
 # The connection map opens the "System Connections" dialog; the grouped
 # table is written as CSV with its group lines.
 file(REMOVE ${WORK_DIR}/systems.png ${WORK_DIR}/alarms.csv)
