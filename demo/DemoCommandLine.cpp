@@ -34,7 +34,7 @@ const OptionText kOptions[] = {
      "FILE", nullptr},
     {"screenshot", "Write the window as PNG to FILE and exit.", "FILE", nullptr},
     {"delay", "Milliseconds before the screenshot is taken (default 600).", "MS", "600"},
-    {"page", "The page shown first: alarms, filters, colours, completions, filtersets or log.", "NAME", "alarms"},
+    {"page", "The page shown first: alarms, filters, colours, completions or filtersets.", "NAME", "alarms"},
     {"role", "The operator's role: operator, engineer or administrator.", "ROLE", "operator"},
     {"panel", "The source-and-filters panel: plugin, builtin or none (default: as configured).", "KIND", nullptr},
     {"grouping", "Group the alarm table: none, system or system-priority.", "NAME", nullptr},
@@ -58,6 +58,10 @@ const OptionText kOptions[] = {
     {"system-down", "The simulated plant takes SYSTEM down at start.", "SYSTEM", nullptr},
     {"export-csv", "Write the alarm table as CSV to FILE (all rows, headers, grouping) and exit.", "FILE", nullptr},
     {"reset-layout", "Forget the layout kept from earlier runs (spoiler, splitter, columns, grouping).", nullptr,
+     nullptr},
+    {"log-history", "Open the log history dialog, as a click on the status bar's message count does.", nullptr,
+     nullptr},
+    {"tab-walk", "Press Tab N times from the screen's first focus target and print where the focus goes.", "N",
      nullptr},
     {"broken-colours", "Also read the colour database of deliberately broken lines, to show the error display.",
      nullptr, nullptr},
@@ -93,7 +97,18 @@ void clickWidget(QWidget* widget)
     const QPoint pos(2, widget->height() / 2);
     QMouseEvent press(QEvent::MouseButtonPress, pos, widget->mapToGlobal(pos), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, pos, widget->mapToGlobal(pos), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+}
+
+void clickLater(QWidget* window, const QString& name)
+{
+    QTimer::singleShot(100, window, [window, name]() {
+        if (auto* widget = window->findChild<QWidget*>(name))
+            clickWidget(widget);
+    });
 }
 
 int fail(const QString& message, int status)
@@ -190,10 +205,13 @@ int DemoCommandLine::start(DemoWindow& window) const
     DemoSourceRoom* source = window.source();
     window.filterPage()->showInitialFilter();
     if (isSet(QStringLiteral("systems-dialog")))
-        QTimer::singleShot(100, &window, [&window]() {
-            if (auto* map = window.findChild<QWidget*>(QStringLiteral("connectionMap")))
-                clickWidget(map);
-        });
+        clickLater(&window, QStringLiteral("connectionMap"));
+    if (isSet(QStringLiteral("tab-walk"))) {
+        const int presses = m_parser.value(QStringLiteral("tab-walk")).toInt();
+        QTimer::singleShot(100, &window, [&window, presses]() { window.walkTabs(presses); });
+    }
+    if (isSet(QStringLiteral("log-history")))
+        clickLater(&window, QStringLiteral("logStatistics"));
     if (isSet(QStringLiteral("history")) || isSet(QStringLiteral("popup")) || isSet(QStringLiteral("run-query")))
         source->showHistory();
     if (isSet(QStringLiteral("run-query")))
@@ -241,6 +259,7 @@ int DemoCommandLine::runBatch(QApplication& app, DemoWindow& window) const
     // By default long enough for a few blink ticks to have coloured the swatches.
     QTimer::singleShot(m_parser.value(QStringLiteral("delay")).toInt(), &window, [&]() {
         QTextStream(stdout) << "table: " << window.alarms()->tableSummary() << Qt::endl;
+        QTextStream(stdout) << "log: " << window.logSummary() << Qt::endl;
         if (isSet(QStringLiteral("export-csv"))) {
             QString error;
             const bool exported = window.alarms()->exportTable(m_parser.value(QStringLiteral("export-csv")), error);

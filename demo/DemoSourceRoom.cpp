@@ -84,6 +84,7 @@ bool DemoSourceRoom::setPanelKind(const QString& kind)
     }
     layout()->addWidget(m_panel);
     connectPanel();
+    emit panelBuilt();
     // What the table shows now is what the new panel starts from, unless
     // the user settings have it show (and apply) the default filter.
     m_applied = m_panel->getFilter();

@@ -63,6 +63,8 @@ public slots:
 
 signals:
     void applyRequested(const SourceAndFilter& filter, int type);
+    // A new panel is in place (not after "none").
+    void panelBuilt();
     void message(const QString& text);
 
 private slots:

@@ -6,12 +6,14 @@
 #include "DemoFilterPage.h"
 #include "DemoFilterSetEditor.h"
 #include "DemoHistoryRoom.h"
+#include "DemoLogLabel.h"
 #include "DemoMenus.h"
 #include "DemoSourceRoom.h"
 #include "DemoStatisticsRoom.h"
 
 #include <colors/ColorEngine.h>
 #include <filters/StructuredFilterUi.h>
+#include <focus/InEwoFocusProcessor.h>
 #include <patterns/CompletionSource.h>
 #include <source/SourceAndFiltersUi.h>
 #include <source/Spoiler.h>
@@ -26,14 +28,14 @@
 #include <models/AlarmsProxyModel.h>
 #include <systems/SysOracleArchive.h>
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTableView>
 #include <QTextStream>
 #include <QVBoxLayout>
 
@@ -86,6 +88,9 @@ DemoWindow::DemoWindow(const QString& projectDir, const AlarmScreenConfiguration
     connect(m_alarms, SIGNAL(message(const QString&)), this, SLOT(showMessage(const QString&)));
     connect(m_menus, SIGNAL(systemConnectionsRequested()), this, SLOT(showSystemConnections()));
     connect(m_menus, SIGNAL(resetLayoutRequested()), this, SLOT(resetLayout()));
+    // Tab walks the screen in screen order; the panel's groups are items of their own.
+    m_focus = new InEwoFocusProcessor(this, centralWidget());
+    connect(m_source, SIGNAL(panelBuilt()), this, SLOT(registerTabGroups()));
     // Last: the panel may apply the configured default filter at once.
     m_source->setPanelKind(m_source->configuredKind());
     m_menus->showChoices();
@@ -138,26 +143,15 @@ QTabWidget* DemoWindow::createPages()
     pages->addTab(probe, tr("Completions"));
     m_filterSets = new DemoFilterSetEditor;
     pages->addTab(m_filterSets, tr("Filter sets"));
-    pages->addTab(createLogView(), tr("Log"));
     return pages;
-}
-
-QWidget* DemoWindow::createLogView()
-{
-    auto* view = new QTableView;
-    view->setObjectName(QStringLiteral("log"));
-    view->setModel(m_log.data());
-    view->horizontalHeader()->setStretchLastSection(true);
-    view->verticalHeader()->hide();
-    connect(m_log.data(), SIGNAL(rowsInserted(QModelIndex, int, int)), view, SLOT(scrollToBottom()));
-    return view;
 }
 
 void DemoWindow::createStatusBar()
 {
     m_counts = new QLabel(m_alarms->countsText());
     m_counts->setObjectName(QStringLiteral("alarmCounts"));
-    statusBar()->addWidget(m_counts, 1);
+    // Permanent, so that a message shown in the status bar never covers it.
+    statusBar()->addPermanentWidget(m_counts);
     connect(m_alarms, SIGNAL(countsChanged(const QString&)), m_counts, SLOT(setText(const QString&)));
     // The systems: red down, yellow up but not shown, green shown; a click
     // opens the "System Connections" dialog.
@@ -166,9 +160,22 @@ void DemoWindow::createStatusBar()
     m_connectionMap->setFixedHeight(18);
     m_connectionMap->setToolTip(tr("Click to connect or disconnect systems"));
     m_connectionMap->setProxyModel(m_alarms->liveProxy());
+    // The screen's own log: the count coloured by the worst severity, a
+    // click opens the history; a new error shows in the status bar.
+    auto* log = new DemoLogLabel;
+    log->setObjectName(QStringLiteral("logStatistics"));
+    log->setModel(m_log);
+    log->setToolTip(tr("Log messages of the alarm screen; click for the history"));
+    connect(log, SIGNAL(criticalMessage(const QString&)), this, SLOT(showMessage(const QString&)));
+    statusBar()->addPermanentWidget(log);
     statusBar()->addPermanentWidget(new QLabel(tr("Systems:")));
     statusBar()->addPermanentWidget(m_connectionMap);
     connect(m_connectionMap, SIGNAL(activated(QString)), this, SLOT(showSystemConnections()));
+}
+
+QString DemoWindow::logSummary() const
+{
+    return QStringLiteral("%1 messages, worst severity %2").arg(m_log->rowCount()).arg(int(m_log->getMaxSeverity()));
 }
 
 bool DemoWindow::showPage(const QString& name)
@@ -216,6 +223,29 @@ void DemoWindow::applyChosenFilter(const SourceAndFilter& filter)
         applyFilter(m_source->withSource(filter), StructuredFilterUi::EditorFilter);
     else
         m_alarms->liveProxy()->setFilter(m_source->withSource(filter));
+}
+
+void DemoWindow::walkTabs(int presses)
+{
+    m_source->expand();
+    QStringList visited;
+    m_focus->setFocusToFirstLast(true);
+    for (int i = 0; i <= presses && QApplication::focusWidget(); ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        visited << (focus->objectName().isEmpty() ? QString::fromLatin1(focus->metaObject()->className())
+                                                   : focus->objectName());
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(focus, &tab);
+    }
+    QTextStream(stdout) << "tab walk: " << visited.join(QStringLiteral(" > ")) << Qt::endl;
+}
+
+void DemoWindow::registerTabGroups()
+{
+    if (m_source->panel()) {
+        for (QWidget* group : m_source->panel()->getTabGroups())
+            m_focus->addTabGroup(group);
+    }
 }
 
 void DemoWindow::showMessage(const QString& text)

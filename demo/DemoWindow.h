@@ -21,6 +21,7 @@ class DemoHistoryRoom;
 class DemoMenus;
 class DemoSourceRoom;
 class DemoStatisticsRoom;
+class InEwoFocusProcessor;
 class MsgLoggerModel;
 class QLabel;
 class QSplitter;
@@ -43,6 +44,10 @@ public:
     DemoFilterPage* filterPage() const { return m_filterPage; }
     DemoFilterSetEditor* filterSets() const { return m_filterSets; }
 
+    // Presses Tab from the first focus target, printing where the focus goes.
+    void walkTabs(int presses);
+    // "N messages, worst severity S" of the screen's own log.
+    QString logSummary() const;
     // Selects the page whose object name is name ("alarms", "filters", ...).
     bool showPage(const QString& name);
     // The spoiler state, splitter sizes, column widths and grouping the
@@ -62,11 +67,11 @@ private slots:
     void applyFilter(const SourceAndFilter& applied, int type);
     void applyChosenFilter(const SourceAndFilter& filter);
     void showMessage(const QString& text);
+    void registerTabGroups();
 
 private:
     QWidget* createCentralArea();
     QTabWidget* createPages();
-    QWidget* createLogView();
     void createStatusBar();
 
     QString m_projectDir;
@@ -86,4 +91,5 @@ private:
     QSplitter* m_splitter = nullptr;
     QLabel* m_counts = nullptr;
     ConnectionMapWidget* m_connectionMap = nullptr;
+    InEwoFocusProcessor* m_focus = nullptr;
 };

@@ -22,6 +22,15 @@ if(NOT out MATCHES "filter: text ALERT_TEXT@0: W\\*'Pump \\* failure'")
   message(FATAL_ERROR "demo did not print the restored filter: ${out}")
 endif()
 
+# A default start warns of nothing; the broken colour lines, asked for, are errors.
+if(NOT out MATCHES "log: [0-9]+ messages, worst severity [01]\n")
+  message(FATAL_ERROR "the default start logged warnings: ${out}")
+endif()
+run_demo(--broken-colours --log-history --delay 10 --screenshot ${WORK_DIR}/log.png)
+if(NOT out MATCHES "log: [0-9]+ messages, worst severity 3\n")
+  message(FATAL_ERROR "the broken colour lines were not logged as errors: ${out}")
+endif()
+
 run_demo(--run-query --delay 10 --screenshot ${WORK_DIR}/query.png)
 if(NOT out MATCHES "apply: mode 2, range [0-9.]+ [0-9:]+ - [0-9.]+ [0-9:]+, systems \\[Lab,Plant0,Plant1,Plant2\\]")
   message(FATAL_ERROR "demo did not apply the archive source: ${out}")
