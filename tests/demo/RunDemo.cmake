@@ -31,6 +31,12 @@ if(NOT out MATCHES "log: [0-9]+ messages, worst severity 3\n")
   message(FATAL_ERROR "the broken colour lines were not logged as errors: ${out}")
 endif()
 
+# Tab walks the panel in screen order, the filter set tab as one group, down to the table.
+run_demo(--tab-walk 25 --delay 300 --screenshot ${WORK_DIR}/tab.png)
+if(NOT out MATCHES "tab walk: [^\n]*qt_tabwidget_tabbar > radioButtonInclude > radioButtonExclude > tableWidget > btnAdd[^\n]* > quickFilter > [^\n]*alarmTable")
+  message(FATAL_ERROR "Tab did not walk the panel in screen order: ${out}")
+endif()
+
 run_demo(--run-query --delay 10 --screenshot ${WORK_DIR}/query.png)
 if(NOT out MATCHES "apply: mode 2, range [0-9.]+ [0-9:]+ - [0-9.]+ [0-9:]+, systems \\[Lab,Plant0,Plant1,Plant2\\]")
   message(FATAL_ERROR "demo did not apply the archive source: ${out}")
