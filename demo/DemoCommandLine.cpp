@@ -59,6 +59,8 @@ const OptionText kOptions[] = {
     {"export-csv", "Write the alarm table as CSV to FILE (all rows, headers, grouping) and exit.", "FILE", nullptr},
     {"reset-layout", "Forget the layout kept from earlier runs (spoiler, splitter, columns, grouping).", nullptr,
      nullptr},
+    {"keep-layout", "Keep the layout for the next run also after a screenshot or export (closing the window "
+     "always keeps it).", nullptr, nullptr},
     {"log-history", "Open the log history dialog, as a click on the status bar's message count does.", nullptr,
      nullptr},
     {"tab-walk", "Press Tab N times from the screen's first focus target and print where the focus goes.", "N",
@@ -266,6 +268,8 @@ int DemoCommandLine::runBatch(QApplication& app, DemoWindow& window) const
             QTextStream(stdout) << "export: " << (exported ? QStringLiteral("written") : error) << Qt::endl;
             rc = exported ? 0 : 1;
         }
+        if (isSet(QStringLiteral("keep-layout")))
+            window.saveLayout();
         const QPixmap shot = file.isEmpty() ? QPixmap() : screenshotOf(&window);
         if (!file.isEmpty() && (shot.isNull() || !shot.save(file, "PNG")))
             rc = fail(QStringLiteral("cannot write screenshot ") + file, 1);

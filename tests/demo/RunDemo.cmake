@@ -10,6 +10,10 @@ function(run_demo)
   set(err "${err}" PARENT_SCOPE)
 endfunction()
 
+# Each run starts from the default layout, whatever an earlier run kept.
+if(DEFINED ENV{XDG_CONFIG_HOME})
+  file(REMOVE_RECURSE $ENV{XDG_CONFIG_HOME}/qvas)
+endif()
 file(REMOVE ${WORK_DIR}/shot.png)
 run_demo(--popup systems --screenshot ${WORK_DIR}/shot.png)
 if(NOT rc EQUAL 0 OR NOT EXISTS ${WORK_DIR}/shot.png)
@@ -29,6 +33,17 @@ endif()
 run_demo(--broken-colours --log-history --delay 10 --screenshot ${WORK_DIR}/log.png)
 if(NOT out MATCHES "log: [0-9]+ messages, worst severity 3\n")
   message(FATAL_ERROR "the broken colour lines were not logged as errors: ${out}")
+endif()
+
+# The layout is kept across runs, and forgotten when asked.
+run_demo(--grouping none --keep-layout --delay 10 --screenshot ${WORK_DIR}/kept.png)
+run_demo(--delay 10 --screenshot ${WORK_DIR}/restored.png)
+if(NOT out MATCHES "table: 0 top groups")
+  message(FATAL_ERROR "the grouping of the last run was not restored: ${out}")
+endif()
+run_demo(--reset-layout --delay 10 --screenshot ${WORK_DIR}/reset.png)
+if(NOT out MATCHES "table: [1-9][0-9]* top groups")
+  message(FATAL_ERROR "--reset-layout did not forget the kept grouping: ${out}")
 endif()
 
 # Tab walks the panel in screen order, the filter set tab as one group, down to the table.
