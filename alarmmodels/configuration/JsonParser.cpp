@@ -1,6 +1,7 @@
 #include "configuration/JsonParser.h"
 
 #include "configuration/AlarmScreenConfiguration.h"
+#include "configuration/JsonFile.h"
 #include "configuration/FilterJson.h"
 #include "configuration/JsonReader.h"
 
@@ -257,13 +258,11 @@ bool JsonParser::parse(const QByteArray& json, AlarmScreenConfiguration& config,
 
 bool JsonParser::parseFile(const QString& path, AlarmScreenConfiguration& config, QString& errMsg)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        errMsg = QStringLiteral("%1: cannot read: %2").arg(path, file.errorString());
+    QByteArray text;
+    if (!JsonFile::read(path, text, errMsg))
         return false;
-    }
     QString error;
-    if (!parse(file.readAll(), config, error)) {
+    if (!parse(text, config, error)) {
         errMsg = QStringLiteral("%1: %2").arg(path, error);
         return false;
     }

@@ -86,6 +86,7 @@ void MsgLoggerModel::addMessage(MsgLoggerEnums::LogSeverity severity, const QStr
         m_entries.append(entry);
     ++m_count;
     ++m_severityCounts[severityIndex(severity)];
+    m_newest[severityIndex(severity)] = entry;
     endInsertRows();
     emit contentChanged(m_count, getMaxSeverity());
 }
@@ -97,6 +98,7 @@ void MsgLoggerModel::clear()
     m_first = 0;
     m_count = 0;
     std::fill(std::begin(m_severityCounts), std::end(m_severityCounts), 0);
+    std::fill(std::begin(m_newest), std::end(m_newest), Entry());
     endResetModel();
     emit contentChanged(0, MsgLoggerEnums::LogTrace);
 }
@@ -123,16 +125,15 @@ MsgLoggerEnums::LogSeverity MsgLoggerModel::getMaxSeverity() const
 QDateTime MsgLoggerModel::getLastOfSeverity(MsgLoggerEnums::LogSeverity severity,
                                             const QDateTime& after, QString& message) const
 {
-    for (int row = m_count - 1; row >= 0; --row) {
-        const Entry& entry = entryAt(row);
-        if (after.isValid() && entry.time <= after)
-            break;
-        if (entry.severity == severity) {
-            message = entry.text;
-            return entry.time;
-        }
-    }
-    return QDateTime();
+    // The newest message of a severity is stored while any of that severity
+    // is: the ring drops the oldest first. Asked on every new message during
+    // a flood, the answer costs no scan of the ring.
+    const int index = severityIndex(severity);
+    const Entry& newest = m_newest[index];
+    if (m_severityCounts[index] == 0 || (after.isValid() && newest.time <= after))
+        return QDateTime();
+    message = newest.text;
+    return newest.time;
 }
 
 void MsgLoggerModel::setMaxCount(int maxCount)

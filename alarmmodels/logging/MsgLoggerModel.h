@@ -72,5 +72,7 @@ private:
     int m_count = 0;
     // Messages stored per severity, so the worst severity is known without a scan.
     int m_severityCounts[4] = {0, 0, 0, 0};
+    // The newest message of each severity.
+    Entry m_newest[4];
     int m_maxCount = 10000;
 };

@@ -105,6 +105,9 @@ void SingleFilterTab::setMatchCase(bool matchCase)
 void SingleFilterTab::completionsReady(const QSharedPointer<FilterCompletions>& completions,
                                        const QStringList& systems)
 {
+    // A host may pass none: no completions, nothing to route.
+    if (!completions)
+        return;
     const QList<WFilter*> widgets = filterWidgets();
     WFilter* target = nullptr;
     for (WFilter* widget : widgets) {

@@ -36,6 +36,7 @@ QuickFilterEditor::QuickFilterEditor(QWidget* parent)
     connect(m_options, SIGNAL(matchCaseChanged(int)), this, SLOT(matchCaseChanged(int)));
     connect(m_options, SIGNAL(matchFullColumnChanged(int)), this, SLOT(matchFullColumnChanged(int)));
     connect(m_options, SIGNAL(modeChanged(int)), this, SLOT(modeChanged(int)));
+    m_options->installEventFilter(this);
 
     setSelection(0, 1);
 }
@@ -95,6 +96,10 @@ void QuickFilterEditor::newText(const QString& text)
 
 void QuickFilterEditor::textEditingFinished()
 {
+    // Opening the options takes the focus from the field, which finishes
+    // editing for QLineEdit; the text is applied when they close instead.
+    if (m_options && m_options->isVisible())
+        return;
     if (validateString(text()))
         emit filterModified(m_editedFilter);
 }
@@ -115,6 +120,13 @@ void QuickFilterEditor::modeChanged(int mode)
 {
     m_editedFilter.setMode(mode);
     compareFilters();
+}
+
+bool QuickFilterEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_options && event->type() == QEvent::Hide)
+        textEditingFinished();
+    return QLineEdit::eventFilter(watched, event);
 }
 
 void QuickFilterEditor::openSetup()

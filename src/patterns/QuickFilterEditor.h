@@ -34,6 +34,9 @@ public:
     const QuickCellFilter& getAppliedFilter() const { return m_appliedFilter; }
     QuickFilterOptions* getOptions() const { return m_options; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     void filterModified(const QuickCellFilter& filter);
 

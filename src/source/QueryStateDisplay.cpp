@@ -92,6 +92,8 @@ void QueryStateDisplay::showStateColor(Constants::SourceState state)
     }
     QPalette palette = ui->textSourceState->palette();
     palette.setBrush(QPalette::All, backgroundRole(), QBrush(color));
+    // A line edit paints its own role (Base), not the frame's (Window).
+    palette.setBrush(QPalette::All, ui->textSourceState->backgroundRole(), QBrush(color));
     ui->textSourceState->setPalette(palette);
     ui->textSourceState->setAutoFillBackground(true);
 }

@@ -39,6 +39,13 @@ Spoiler::Spoiler(QWidget* parent)
     connect(&m_toggleButton, SIGNAL(clicked(bool)), this, SLOT(toggleClicked(bool)));
 }
 
+Spoiler::~Spoiler()
+{
+    // The placeholder holds the main widget's place in the splitter while the
+    // main widget is in here; without the spoiler nothing would put it back.
+    delete m_placeholder;
+}
+
 void Spoiler::setAnimationDuration(int ms)
 {
     m_animationDuration = qMax(ms, 200);
@@ -119,6 +126,13 @@ void Spoiler::moveToAltParent()
     if (!m_mainWidget || !m_splitter)
         return;
     const int index = m_splitter->indexOf(m_mainWidget);
+    // Not in the splitter: the splitter would hand back no widget for that
+    // index, and the placeholder made for it would belong to nobody.
+    if (index < 0) {
+        qWarning("m_splitter->replaceWidget() returned unexpected widget");
+        return;
+    }
+    delete m_placeholder;
     m_placeholder = new QWidget;
     QWidget* replaced = m_splitter->replaceWidget(index, m_placeholder);
     m_placeholder->hide();

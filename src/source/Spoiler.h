@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QParallelAnimationGroup>
+#include <QPointer>
 #include <QScrollArea>
 #include <QToolButton>
 #include <QWidget>
@@ -25,6 +26,7 @@ class QVAS_EXPORT Spoiler : public QWidget
     Q_PROPERTY(int animationDuration READ animationDuration WRITE setAnimationDuration)
 public:
     explicit Spoiler(QWidget* parent = nullptr);
+    ~Spoiler() override;
 
     QString title() const { return m_toggleButton.text(); }
     void setTitle(const QString& title) { m_toggleButton.setText(title); }
@@ -56,7 +58,7 @@ private:
     QWidget* m_mainWidget = nullptr;
     QSplitter* m_splitter = nullptr;
     QWidget* m_altParent = nullptr;
-    QWidget* m_placeholder = nullptr;
+    QPointer<QWidget> m_placeholder;
     int m_animationDuration = 300;
     int m_collapsedHeight = -1;
     UserSettings::AsAreaVisibility m_visibility = UserSettings::AreaHidden;

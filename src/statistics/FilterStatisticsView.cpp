@@ -81,6 +81,12 @@ void FilterStatisticsView::clearTabs()
 
 void FilterStatisticsView::clearView()
 {
+    // The tab widget outlives every spoiler: take it out of the layout that
+    // holds it (the view's, or the spoiler's) before the spoiler goes.
+    if (QLayout* current = m_tabs->parentWidget() ? m_tabs->parentWidget()->layout() : nullptr)
+        current->removeWidget(m_tabs);
+    if (m_tabs->parentWidget() != this)
+        m_tabs->setParent(this);
     if (m_spoiler)
         m_spoiler->deleteLater();
     m_spoiler = nullptr;
@@ -89,9 +95,6 @@ void FilterStatisticsView::clearView()
 void FilterStatisticsView::buildView()
 {
     clearView();
-    // Out of the layout that holds it now (the view's, or the old spoiler's).
-    if (QLayout* current = m_tabs->parentWidget() ? m_tabs->parentWidget()->layout() : nullptr)
-        current->removeWidget(m_tabs);
     if (m_useSpoiler && m_orientation == Qt::Horizontal) {
         m_spoiler = new Spoiler(this);
         layout()->addWidget(m_spoiler);

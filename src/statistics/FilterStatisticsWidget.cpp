@@ -8,6 +8,9 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QTextDocument>
+#include <QToolTip>
 #include <QtMath>
 
 namespace {
@@ -82,12 +85,14 @@ void FilterStatisticsWidget::setForeColorSource(FilterViewItemConfiguration::Sta
 void FilterStatisticsWidget::setTextTemplate(const QString& text)
 {
     FilterStatisticsValueConsumer::setTextTemplate(text);
+    m_warnedColors.clear();
     statsSourceChanged(getStatistics());
 }
 
 void FilterStatisticsWidget::setTooTipTemplate(const QString& text)
 {
     FilterStatisticsValueConsumer::setTooTipTemplate(text);
+    m_warnedColors.clear();
     statsSourceChanged(getStatistics());
 }
 
@@ -128,7 +133,13 @@ QString FilterStatisticsWidget::getReplacementString(const FilterStatisticsValue
     const QColor color = engineColor(this, text);
     if (color.isValid())
         return color.name();
-    MSG_LOG(this, MsgLoggerEnums::LogWarning) << "invalid color " << text << " for placeHolder " << placeHolder;
+    // Statistics change with every alarm batch: one warning per name and
+    // placeholder until a template changes, not one per batch.
+    const QString warned = text + QLatin1Char('\n') + placeHolder;
+    if (!m_warnedColors.contains(warned)) {
+        m_warnedColors.insert(warned);
+        MSG_LOG(this, MsgLoggerEnums::LogWarning) << "invalid color " << text << " for placeHolder " << placeHolder;
+    }
     return QString();
 }
 
@@ -197,9 +208,44 @@ void FilterStatisticsWidget::matchCurrentFilterChanged()
     update();
 }
 
+QSize FilterStatisticsWidget::sizeHint() const
+{
+    // Whatever a template produces, a counter asks for no more than a
+    // line of kMaxHintChars characters; longer texts are elided.
+    QSize hint = QLabel::sizeHint();
+    hint.setWidth(qMin(hint.width(), fontMetrics().averageCharWidth() * kMaxHintChars));
+    return hint;
+}
+
+QSize FilterStatisticsWidget::minimumSizeHint() const
+{
+    QSize hint = QLabel::minimumSizeHint();
+    hint.setWidth(qMin(hint.width(), fontMetrics().averageCharWidth() * kMinHintChars));
+    return hint;
+}
+
+bool FilterStatisticsWidget::isTextElided() const
+{
+    return textFormat() != Qt::RichText && !Qt::mightBeRichText(text()) && !wordWrap()
+        && fontMetrics().horizontalAdvance(text()) > contentsRect().width() - 2 * margin();
+}
+
+void FilterStatisticsWidget::paintElidedText()
+{
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    const QString elided = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
+    style()->drawItemText(&painter, area, int(QStyle::visualAlignment(layoutDirection(), alignment())), palette(),
+                          isEnabled(), elided, foregroundRole());
+}
+
 void FilterStatisticsWidget::paintEvent(QPaintEvent* event)
 {
-    QLabel::paintEvent(event);
+    if (isTextElided())
+        paintElidedText();
+    else
+        QLabel::paintEvent(event);
     if (!isMatchingCurrentFilter())
         return;
     QPainter painter(this);
@@ -219,6 +265,11 @@ bool FilterStatisticsWidget::eventFilter(QObject* watched, QEvent* event)
         emit mousePressed(this, number, qRound(global.x()), qRound(global.y()));
     } else if (watched == this && event->type() == QEvent::MouseButtonRelease) {
         emit mouseClicked(this, int(static_cast<QMouseEvent*>(event)->button()));
+    } else if (watched == this && event->type() == QEvent::ToolTip && isTextElided()) {
+        // The elided text is whole in the tool tip, above the template's.
+        const QString tip = toolTip().isEmpty() ? text() : text() + QLatin1Char('\n') + toolTip();
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
+        return true;
     }
     return QLabel::eventFilter(watched, event);
 }

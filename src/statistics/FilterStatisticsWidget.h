@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QSet>
 #include <QVariantMap>
 
 class MsgLoggingProducer;
@@ -57,6 +58,8 @@ protected slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 private slots:
     void blinkHandler(const QString& colorName, const QColor& color);
@@ -64,7 +67,15 @@ private slots:
 private:
     // template with every placeholder replaced, in map order.
     QString replaced(QString text, const FilterStatistics* stats) const;
+    // True when the plain text is wider than the label: it is painted elided.
+    bool isTextElided() const;
+    void paintElidedText();
+
+    static constexpr int kMaxHintChars = 60;
+    static constexpr int kMinHintChars = 4;
 
     int m_selectedLineWidth;
     QColor m_selectedLineColor;
+    // "name\nplaceholder" of the invalid colours already warned about.
+    mutable QSet<QString> m_warnedColors;
 };

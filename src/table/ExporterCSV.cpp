@@ -270,7 +270,9 @@ bool ExporterCSV::checkOutStreamState(QTextStream& stream)
 {
     if (stream.status() == QTextStream::Ok)
         return true;
-    m_lastError = tr("writing to file failed: %1").arg(m_outFile.errorString());
+    // A caller's stream writes to its own device, which knows what went wrong.
+    const QIODevice* device = stream.device() ? stream.device() : &m_outFile;
+    m_lastError = tr("writing to file failed: %1").arg(device->errorString());
     m_outFile.close();
     return false;
 }

@@ -33,12 +33,13 @@ bool MouseEventProcessor::MouseCtrlLib::isForLibrary(const QString& library) con
     return m_library == library;
 }
 
-MouseEventProcessor::ScriptId MouseEventProcessor::MouseCtrlLib::getScriptId()
+MouseEventProcessor::ScriptId MouseEventProcessor::MouseCtrlLib::getScriptId(const MsgLoggingProducer* logVia)
 {
     if (m_scriptId >= 0)
         return m_scriptId;
+    const MsgLoggingProducer* log = logVia ? logVia : this;
     if (m_library.isEmpty()) {
-        MSG_LOG(this, MsgLoggerEnums::LogError) << "Empty CTRL library for MouseEventProcessor";
+        MSG_LOG(log, MsgLoggerEnums::LogError) << "Empty CTRL library for MouseEventProcessor";
         return m_scriptId;
     }
     const QByteArray script = QStringLiteral("#uses \"%1\"").arg(m_library).toLatin1();
@@ -47,7 +48,7 @@ MouseEventProcessor::ScriptId MouseEventProcessor::MouseCtrlLib::getScriptId()
                                                   false)
                             : -1;
     if (m_scriptId < 0) {
-        MSG_LOG(this, MsgLoggerEnums::LogError) << "Failed to check in script, returned value " << m_scriptId
+        MSG_LOG(log, MsgLoggerEnums::LogError) << "Failed to check in script, returned value " << m_scriptId
                                                 << ", script: " << QString::fromLatin1(script);
     }
     return m_scriptId;
@@ -284,11 +285,11 @@ MouseEventProcessor::ScriptId MouseEventProcessor::loadCtrlLib()
     }
     for (const QSharedPointer<MouseCtrlLib>& lib : qAsConst(m_ctrlLibInstances)) {
         if (lib->isForLibrary(m_ctrlLibrary))
-            return lib->getScriptId();
+            return lib->getScriptId(this);
     }
     QSharedPointer<MouseCtrlLib> lib(new MouseCtrlLib(this, m_ctrlLibrary));
     m_ctrlLibInstances.append(lib);
-    return lib->getScriptId();
+    return lib->getScriptId(this);
 }
 
 void MouseEventProcessor::processTableEventByCtrl(const QVariantList& args)

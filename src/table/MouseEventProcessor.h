@@ -47,8 +47,10 @@ public:
     public:
         MouseCtrlLib(const MsgLoggingProducer* producer, const QString& library);
         bool isForLibrary(const QString& library) const;
-        // Checks the library in on first use (and again after a failure).
-        ScriptId getScriptId();
+        // Checks the library in on first use (and again after a failure),
+        // logging failures through logVia (a live processor) when given:
+        // the processor that created the library may be gone.
+        ScriptId getScriptId(const MsgLoggingProducer* logVia = nullptr);
 
     private:
         QString m_library;

@@ -1,9 +1,12 @@
 #include <configuration/AlarmScreenConfiguration.h>
 #include <configuration/FilterJson.h>
+#include <configuration/JsonFile.h>
 #include <configuration/JsonParser.h>
 #include <filtervalues/FilterRuleContainer.h>
 
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 #include <QtTest>
 
 namespace {
@@ -196,6 +199,18 @@ void tst_JsonParser::fileErrorsNameTheFile()
     file.close();
     QVERIFY(!JsonParser::parseFile(bad, config, err));
     QCOMPARE(err, bad + ": key 'log.functionNames' must be a whole number from 0 to 2");
+
+    // Devices and pipes are refused before they are opened (a pipe would
+    // block, /dev/zero fill the memory); so is a file over the limit.
+    const QString pipe = dir.filePath("pipe.json");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& path : {QStringLiteral("/dev/zero"), pipe}) {
+        QVERIFY(!JsonParser::parseFile(path, config, err));
+        QCOMPARE(err, path + ": not a regular file");
+    }
+    QByteArray text;
+    QVERIFY(!JsonFile::read(bad, text, err, 10));
+    QCOMPARE(err, bad + ": larger than 10 bytes");
 }
 
 void tst_JsonParser::filters_data()

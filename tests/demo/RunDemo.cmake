@@ -10,6 +10,10 @@ function(run_demo)
   set(err "${err}" PARENT_SCOPE)
 endfunction()
 
+# Each run starts from the default layout, whatever an earlier run kept.
+if(DEFINED ENV{XDG_CONFIG_HOME})
+  file(REMOVE_RECURSE $ENV{XDG_CONFIG_HOME}/qvas)
+endif()
 file(REMOVE ${WORK_DIR}/shot.png)
 run_demo(--popup systems --screenshot ${WORK_DIR}/shot.png)
 if(NOT rc EQUAL 0 OR NOT EXISTS ${WORK_DIR}/shot.png)
@@ -20,6 +24,32 @@ if(NOT out MATCHES "table: [1-9][0-9]* top groups, [1-9][0-9]* of [1-9][0-9]* al
 endif()
 if(NOT out MATCHES "filter: text ALERT_TEXT@0: W\\*'Pump \\* failure'")
   message(FATAL_ERROR "demo did not print the restored filter: ${out}")
+endif()
+
+# A default start warns of nothing; the broken colour lines, asked for, are errors.
+if(NOT out MATCHES "log: [0-9]+ messages, worst severity [01]\n")
+  message(FATAL_ERROR "the default start logged warnings: ${out}")
+endif()
+run_demo(--broken-colours --log-history --delay 10 --screenshot ${WORK_DIR}/log.png)
+if(NOT out MATCHES "log: [0-9]+ messages, worst severity 3\n")
+  message(FATAL_ERROR "the broken colour lines were not logged as errors: ${out}")
+endif()
+
+# The layout is kept across runs, and forgotten when asked.
+run_demo(--grouping none --keep-layout --delay 10 --screenshot ${WORK_DIR}/kept.png)
+run_demo(--delay 10 --screenshot ${WORK_DIR}/restored.png)
+if(NOT out MATCHES "table: 0 top groups")
+  message(FATAL_ERROR "the grouping of the last run was not restored: ${out}")
+endif()
+run_demo(--reset-layout --delay 10 --screenshot ${WORK_DIR}/reset.png)
+if(NOT out MATCHES "table: [1-9][0-9]* top groups")
+  message(FATAL_ERROR "--reset-layout did not forget the kept grouping: ${out}")
+endif()
+
+# Tab walks the panel in screen order, the filter set tab as one group, down to the table.
+run_demo(--tab-walk 25 --delay 300 --screenshot ${WORK_DIR}/tab.png)
+if(NOT out MATCHES "tab walk: [^\n]*qt_tabwidget_tabbar > radioButtonInclude > radioButtonExclude > tableWidget > btnAdd[^\n]* > quickFilter > [^\n]*alarmTable")
+  message(FATAL_ERROR "Tab did not walk the panel in screen order: ${out}")
 endif()
 
 run_demo(--run-query --delay 10 --screenshot ${WORK_DIR}/query.png)
@@ -75,6 +105,16 @@ endif()
 run_demo(--load-filter ${WORK_DIR}/unknown.json --delay 10 --screenshot ${WORK_DIR}/unknown.png)
 if(NOT err MATCHES "unknown.json: key 'sets\\[0\\].filters\\[0\\].property' must be the name of an alarm property \\(unknown: 'NOPE'\\)")
   message(FATAL_ERROR "a filter of an unknown property was not refused: ${err}")
+endif()
+# Not a file: refused at once, not read until the memory is full.
+run_demo(--load-filter /dev/zero --delay 10 --screenshot ${WORK_DIR}/zero.png)
+if(NOT rc EQUAL 0 OR NOT err MATCHES "filter not loaded: /dev/zero: not a regular file")
+  message(FATAL_ERROR "/dev/zero was not refused as a filter file (${rc}): ${err}")
+endif()
+# An empty export name would open a file dialog, which offscreen never closes.
+run_demo(--export-csv=)
+if(NOT rc EQUAL 1 OR NOT err MATCHES "--export-csv needs a file name")
+  message(FATAL_ERROR "an empty export name was not refused (${rc}): ${err}")
 endif()
 # The connection map opens the "System Connections" dialog; the grouped
 # table is written as CSV with its group lines.

@@ -306,6 +306,7 @@ void tst_TabbedStructuredFilterUi::dependentCompletionsWiredOnce()
     const QSharedPointer<FilterCompletions> dependent = panel.getCompletionSource()->getCompletions("ALERT_TEXT");
     QVERIFY(dependent);
     tab->completionsReady(dependent, {"Lab"});
+    tab->completionsReady(QSharedPointer<FilterCompletions>(), {"Lab"});  // none from the host: ignored
     emit dpe->filterTextChanged("DPE", "Lab:P*");
     // Texts of properties nothing depends on are not forwarded.
     emit alertText->filterTextChanged("ALERT_TEXT", "Pump");

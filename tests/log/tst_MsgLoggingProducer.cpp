@@ -61,10 +61,8 @@ private slots:
     void thresholdSkipsBuildingTheMessage();
     void childSharesParentSettings();
     void settingsOutliveTheParent();
-    void modelCountsAndWorstSeverity();
     void modelDropsOldestBeyondMaximum();
     void modelUnderAFlood();
-    void lastOfSeverity();
 };
 
 void tst_MsgLoggingProducer::functionNamePrefix_data()
@@ -154,31 +152,6 @@ void tst_MsgLoggingProducer::settingsOutliveTheParent()
     QCOMPARE(capture.entries(), QStringList{"2|value 7 out of range"});
 }
 
-void tst_MsgLoggingProducer::modelCountsAndWorstSeverity()
-{
-    MsgLoggerModel model;
-    QAbstractItemModelTester tester(&model);
-    QSignalSpy spy(&model, SIGNAL(contentChanged(int, MsgLoggerEnums::LogSeverity)));
-
-    model.addMessage(MsgLoggerEnums::LogInfo, QStringLiteral("a"));
-    model.addMessage(MsgLoggerEnums::LogError, QStringLiteral("b"));
-    model.addMessage(MsgLoggerEnums::LogWarning, QStringLiteral("c"));
-    QCOMPARE(spy.count(), 3);
-    QCOMPARE(spy.at(0).at(0).toInt(), 1);
-    QCOMPARE(spy.at(0).at(1).value<MsgLoggerEnums::LogSeverity>(), MsgLoggerEnums::LogInfo);
-    QCOMPARE(spy.at(2).at(0).toInt(), 3);
-    QCOMPARE(spy.at(2).at(1).value<MsgLoggerEnums::LogSeverity>(), MsgLoggerEnums::LogError);
-
-    // Column 1 carries the severity number in the background role.
-    QCOMPARE(model.data(model.index(1, 1), Qt::BackgroundRole).toInt(), 3);
-    QCOMPARE(model.data(model.index(2, 2)).toString(), QStringLiteral("c"));
-
-    model.clear();
-    QCOMPARE(model.rowCount(), 0);
-    QCOMPARE(spy.last().at(0).toInt(), 0);
-    QCOMPARE(spy.last().at(1).value<MsgLoggerEnums::LogSeverity>(), MsgLoggerEnums::LogTrace);
-}
-
 void tst_MsgLoggingProducer::modelDropsOldestBeyondMaximum()
 {
     MsgLoggerModel model;
@@ -190,8 +163,12 @@ void tst_MsgLoggingProducer::modelDropsOldestBeyondMaximum()
     model.addMessage(MsgLoggerEnums::LogWarning, QStringLiteral("y"));
     QCOMPARE(model.rowCount(), 2);
     QCOMPARE(model.messageAt(0), QStringLiteral("x"));
-    // The dropped error no longer counts as the worst message.
+    // The dropped error no longer counts as the worst message, nor as the newest error.
     QCOMPARE(model.getMaxSeverity(), MsgLoggerEnums::LogWarning);
+    QString message;
+    QVERIFY(!model.getLastOfSeverity(MsgLoggerEnums::LogError, QDateTime(), message).isValid());
+    QVERIFY(model.getLastOfSeverity(MsgLoggerEnums::LogWarning, QDateTime(), message).isValid());
+    QCOMPARE(message, QStringLiteral("y"));
 
     // The store goes round several times, grows and shrinks; the rows stay
     // the newest messages, oldest first.
@@ -229,24 +206,6 @@ void tst_MsgLoggingProducer::modelUnderAFlood()
     model.addMessage(MsgLoggerEnums::LogWarning, QString(1024 * 1024, QLatin1Char('x')));
     QCOMPARE(model.messageAt(99999),
              QString(4096, QLatin1Char('x')) + QStringLiteral(" [... 1044480 more characters cut]"));
-}
-
-void tst_MsgLoggingProducer::lastOfSeverity()
-{
-    MsgLoggerModel model;
-    model.addMessage(MsgLoggerEnums::LogError, QStringLiteral("first"));
-    model.addMessage(MsgLoggerEnums::LogError, QStringLiteral("second"));
-    model.addMessage(MsgLoggerEnums::LogWarning, QStringLiteral("warn"));
-
-    QString message;
-    const QDateTime when = model.getLastOfSeverity(MsgLoggerEnums::LogError, QDateTime(), message);
-    QVERIFY(when.isValid());
-    QCOMPARE(message, QStringLiteral("second"));
-
-    QString none;
-    QVERIFY(!model.getLastOfSeverity(MsgLoggerEnums::LogInfo, QDateTime(), none).isValid());
-    QVERIFY(none.isEmpty());
-    QVERIFY(!model.getLastOfSeverity(MsgLoggerEnums::LogError, when, none).isValid());
 }
 
 QTEST_GUILESS_MAIN(tst_MsgLoggingProducer)

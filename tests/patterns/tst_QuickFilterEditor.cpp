@@ -138,6 +138,10 @@ void tst_QuickFilterEditor::optionsPopup()
     QWidget host;
     auto* editor = new QuickFilterEditor(&host);
     host.show();
+    QVERIFY(QTest::qWaitForWindowActive(&host));
+    editor->setFocus();
+    QTest::keyClicks(editor, "Pum");
+    QSignalSpy modified(editor, SIGNAL(filterModified(const QuickCellFilter&)));
     QuickFilterOptions* options = editor->getOptions();
     QCOMPARE(options->parentWidget(), &host);
     QAction* setup = nullptr;
@@ -150,8 +154,16 @@ void tst_QuickFilterEditor::optionsPopup()
     setup->trigger();
     QVERIFY(options->isVisible());
     QCOMPARE(options->pos(), editor->mapToGlobal(QPoint(0, editor->height() - 1)));
+    // Opening the options took the focus from the field: that applied the
+    // half-typed text once. Closing them applies the options to the text.
+    QCOMPARE(modified.count(), 0);
+    options->findChild<QCheckBox*>("checkBoxMatchCase")->setChecked(true);
     setup->trigger();
     QVERIFY(options->isHidden());
+    QCOMPARE(modified.count(), 1);
+    const auto applied = modified.last().at(0).value<QuickCellFilter>();
+    QCOMPARE(applied.getString(), QStringLiteral("Pum"));
+    QVERIFY(applied.isMatchCase());
 }
 
 void tst_QuickFilterEditor::optionButtons_data()

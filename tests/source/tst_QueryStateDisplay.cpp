@@ -53,8 +53,12 @@ void tst_QueryStateDisplay::states()
     QLineEdit* text = field(display, "textSourceState");
     QCOMPARE(text->text(), Constants::getSourceStateVisibleName(Constants::SourceState(state)));
     QCOMPARE(text->autoFillBackground(), color.isValid());
-    if (color.isValid())
+    if (color.isValid()) {
         QCOMPARE(text->palette().color(QPalette::Inactive, display.backgroundRole()), color);
+        // The colour is what the read-only field really paints.
+        text->resize(120, 24);
+        QCOMPARE(text->grab().toImage().pixelColor(text->width() / 2, text->height() - 4), color);
+    }
     QCOMPARE(display.findChild<QProgressBar*>("progressBar")->isVisibleTo(&display), busy);
     QCOMPARE(display.findChild<QToolButton*>("buttonAbortQuery")->isVisibleTo(&display), busy);
     QCOMPARE(display.isStateToMeasureTime(), measured);

@@ -1,5 +1,6 @@
 #include <source/Spoiler.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QSplitter>
 #include <QToolButton>
@@ -124,6 +125,14 @@ void tst_Spoiler::backToSplitter()
     host.spoiler->setInSpoiler(false);
     QCOMPARE(host.splitter->indexOf(host.main), 1);
     QVERIFY(!host.main->isVisible());
+    // Taken out of the splitter by the host: moving it leaves no parentless
+    // placeholder behind.
+    host.main->setParent(nullptr);
+    const int windows = QApplication::topLevelWidgets().size();
+    QTest::ignoreMessage(QtWarningMsg, "m_splitter->replaceWidget() returned unexpected widget");
+    host.spoiler->moveToAltParent();
+    QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+    delete host.main;
 }
 
 void tst_Spoiler::splitterDragCollapses()

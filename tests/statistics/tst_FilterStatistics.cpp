@@ -9,6 +9,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHBoxLayout>
+#include <QToolTip>
 #include <QMouseEvent>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -67,6 +69,8 @@ private slots:
     void textsAndMap();
     void mouseNumbering();
     void colours();
+    void testUnknownColourWarnsOnce();
+    void testLongTextWidensWindow();
 
 private:
     QTemporaryDir m_dir;
@@ -79,7 +83,7 @@ void tst_FilterStatistics::initTestCase()
     QFile db(m_dir.path() + "/colorDB/colors");
     QVERIFY(db.open(QIODevice::WriteOnly));
     db.write("\"AlarmCameUnack\" N <{255,0,0} 1 {255,255,255} 1>\n\"AlarmCameAck\" N {200,0,0}\n"
-             "\"WarningBg\" N {255,200,0}\n\"AlarmWentAck\" N {0,160,0}\n\"AlarmWentUnack\" N {0,0,0}\n"
+             "\"WarningBg\" \"NoWarningTarget\"\n\"AlarmWentAck\" N {0,160,0}\n\"AlarmWentUnack\" N {0,0,0}\n"
              "\"Broken\" \"NoSuchTarget\"\n");
     db.close();
     Resources::pathes_.setPathes({m_dir.path()});
@@ -228,6 +232,49 @@ void tst_FilterStatistics::colours()
     QVERIFY(!widget.getSelectedLineColor().isValid());
     QCOMPARE(log.entries().last(),
              QStringLiteral("2|Invalid color name 'Broken' for selected line color of filter statistics"));
+}
+
+// An unknown colour once warned on every statistics update, that is on
+// every alarm batch.
+void tst_FilterStatistics::testUnknownColourWarnsOnce()
+{
+    QSharedPointer<AlarmsModel> model(new AlarmsModel(properties(), nullptr));
+    MsgLoggingProducer producer;
+    FilterStatisticsWidget widget(&producer);
+    LogCapture log(&widget);
+    widget.setModel(model);
+    widget.setFilter("pumps", pumpFilter());
+    widget.setBackColorSource(FilterViewItemConfiguration::ColorByCount);
+    widget.setTextTemplate("%bgColor%");
+    const QString warning = QStringLiteral("2|invalid color WarningBg for placeHolder %bgColor%");
+    for (int i = 1; i <= 5; ++i)
+        model->addAlarms({makeAlarm(*model, i, "Pump failure", 80)});
+    QCOMPARE(widget.text(), QString());
+    QCOMPARE(log.entries().count(warning), 1);
+    widget.setTextTemplate("%bgColor% ");
+    QCOMPARE(log.entries().count(warning), 2);
+}
+
+// A 60 KB template once made the window half a million pixels wide: the
+// text is elided to the label's width and whole in the tool tip.
+void tst_FilterStatistics::testLongTextWidensWindow()
+{
+    MsgLoggingProducer producer;
+    QWidget window;
+    auto* layout = new QHBoxLayout(&window);
+    auto* widget = new FilterStatisticsWidget(&producer);
+    layout->addWidget(widget);
+    const QString longText = QString(60000, QLatin1Char('x'));
+    widget->setTextTemplate(longText);
+    QCOMPARE(widget->text(), longText);
+    QVERIFY2(window.sizeHint().width() < 1000, qPrintable(QString::number(window.sizeHint().width())));
+    window.resize(300, 40);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(widget, &help);
+    QTRY_COMPARE(QToolTip::text(), longText + QLatin1Char('\n') + widget->toolTip());
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(tst_FilterStatistics)

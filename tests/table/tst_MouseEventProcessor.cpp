@@ -271,6 +271,16 @@ void tst_MouseEventProcessor::sharedCheckInAndFailures()
                                          "3|Failed to check in script, returned value -1, script: #uses \"missing.ctl\""}).join("\n"));
     QTest::qWait(20);
     QCOMPARE(calls, 3);
+    // The retried check-in of the shared library logs through the processor
+    // whose event retried it, not through the one that first checked it in.
+    log.clear();
+    MouseEventProcessor fourth(nullptr, &access, nullptr);
+    LogCapture fourthLog(&fourth);
+    fourth.setConfig(scriptConfig("missing.ctl", "onMouse"));
+    fourth.tableCellClicked(alarm);
+    QCOMPARE(fourthLog.entries(),
+             QStringList{"3|Failed to check in script, returned value -1, script: #uses \"missing.ctl\""});
+    QCOMPARE(log.count(), 0);
 }
 
 QTEST_MAIN(tst_MouseEventProcessor)
