@@ -47,7 +47,7 @@ SampleColumnsPage::SampleColumnsPage(const AlarmScreenConfiguration& config, QSt
     grid->addWidget(time, 1, 1, 1, 3);
     grid->addWidget(new QLabel(tr("State:")), 1, 4);
     grid->addWidget(createToggles(wildcard), 1, 5);
-    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(1, 3);
     grid->setColumnStretch(5, 1);
     grid->setRowStretch(2, 1);
 }
