@@ -130,6 +130,15 @@ void tst_ValueFilterKinds::matchesAndRoundTrips_data()
         << "1";
     QTest::newRow("ack state text") << QByteArray("\"property\": \"ACK_STATE\", \"type\": \"single\", \"value\": \"acknowledged\"")
                                     << "2,4";
+    // Text rules: literal rules take a shortcut past the regular expression.
+    const QByteArray text = "\"property\": \"SYSTEM\", \"rules\": ";
+    QTest::newRow("text prefix") << text + "[{\"pattern\": \"plant*\"}]" << "1,2,4";
+    QTest::newRow("text prefix, match case") << text + "[{\"pattern\": \"plant*\"}], \"matchCase\": true" << "4";
+    QTest::newRow("text suffix, part, exclude")
+        << text + "[{\"pattern\": \"*1\"}, {\"pattern\": \"*AB\"}, {\"pattern\": \"*ant*\", \"exclude\": true}]" << "3";
+    QTest::newRow("text exact, inner wildcard")
+        << text + "[{\"pattern\": \"PLANT2\", \"method\": \"exact\"}, {\"pattern\": \"L*b\"}]" << "2,3";
+    QTest::newRow("text match all") << text + "[{\"pattern\": \"*\"}]" << "1,2,3,4";
     const QByteArray fixed = "\"property\": \"ACK_STATE\", \"type\": \"fixed\", \"kind\": \"unacknowledged\", ";
     QTest::newRow("fixed on") << fixed + "\"include\": true" << "1,3";
     QTest::newRow("fixed off") << fixed + "\"include\": false" << "1,2,3,4";
