@@ -35,6 +35,9 @@ ExpandingStringPatternEdit::ExpandingStringPatternEdit(const WildcardConfig& con
     m_layout->addWidget(m_patternEdit);
     m_popup->setWindowFlags(Qt::Popup);
     m_popupLayout->setContentsMargins(0, 0, 0, 0);
+    // The popup takes the height of the text, also below the text area's
+    // own minimum, which the layout would otherwise impose.
+    m_popupLayout->setSizeConstraint(QLayout::SetNoConstraint);
     m_popupLayout->addWidget(m_popupEdit);
     connect(m_patternEdit->document(), SIGNAL(contentsChanged()), this, SLOT(showPopupIfNotVisible()));
     connect(m_patternEdit, SIGNAL(lostFocus()), this, SLOT(filterDocChanged()));

@@ -156,7 +156,11 @@ void StringPatternTextEdit::focusInEvent(QFocusEvent* e)
     if (m_completer)
         m_completer->setWidget(this);
     QTextEdit::focusInEvent(e);
-    emit gotFocus();
+    // Focus coming back when a popup closes is no new entry into the field:
+    // the expanding editor would open its popup again at once, and the
+    // operator could never close it while the text is long.
+    if (e->reason() != Qt::PopupFocusReason)
+        emit gotFocus();
 }
 
 void StringPatternTextEdit::focusOutEvent(QFocusEvent* e)
