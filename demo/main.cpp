@@ -1,3 +1,4 @@
+#include "DemoPatternTyping.h"
 #include "DemoWindow.h"
 
 #include <configuration/AlarmScreenConfiguration.h>
@@ -160,6 +161,15 @@ int main(int argc, char* argv[])
                                                          "grouping) and exit."),
                                           QStringLiteral("FILE"));
     parser.addOptions({systemsDialogOption, disconnectOption, downOption, exportOption});
+    const QCommandLineOption patternOption(QStringLiteral("pattern"),
+                                           QStringLiteral("Type TEXT into the datapoint pattern list of the filter "
+                                                          "tab and apply it."),
+                                           QStringLiteral("TEXT"));
+    const QCommandLineOption expandOption(QStringLiteral("expand-pattern"),
+                                          QStringLiteral("Type TEXT into the alarm text pattern list of the filter "
+                                                         "tab (\\n for a line break)."),
+                                          QStringLiteral("TEXT"));
+    parser.addOptions({patternOption, expandOption});
     parser.addOption(popupOption);
     parser.addOption(queryOption);
     parser.addOption(delayOption);
@@ -258,6 +268,23 @@ int main(int argc, char* argv[])
         QTimer::singleShot(100, &window, [&window, popup]() {
             if (!window.openSourcePopup(popup))
                 QTextStream(stderr) << "qvas-demo: unknown popup " << popup << Qt::endl;
+        });
+    }
+
+    // After the window is laid out and the completions have arrived; the
+    // alarm text completions follow the datapoint patterns typed first.
+    if (parser.isSet(patternOption)) {
+        QTimer::singleShot(300, &window, [&]() {
+            if (!DemoPatternTyping::typeInto(&window, QStringLiteral("DPE_patterns"), parser.value(patternOption), true))
+                QTextStream(stderr) << "qvas-demo: the panel has no datapoint pattern list" << Qt::endl;
+        });
+    }
+    if (parser.isSet(expandOption)) {
+        QTimer::singleShot(800, &window, [&]() {
+            QString text = parser.value(expandOption);
+            if (!DemoPatternTyping::typeInto(&window, QStringLiteral("ALERT_TEXT_patterns"),
+                                             text.replace(QLatin1String("\\n"), QLatin1String("\n")), false))
+                QTextStream(stderr) << "qvas-demo: the panel has no alarm text pattern list" << Qt::endl;
         });
     }
 

@@ -50,7 +50,15 @@ void ValueFilterStringPattern::setFilterText(const QString& text)
 
 bool ValueFilterStringPattern::isEmpty() const
 {
-    return m_patterns.isEmpty();
+    if (!getWildcardConfig().emptyIsMatchAll)
+        return m_patterns.isEmpty();
+    // The match-all character is how the editors show the empty entry.
+    const QChar matchAll = getWildcardConfig().matchAllChar;
+    for (const QString& pattern : m_patterns) {
+        if (pattern.count(matchAll) != pattern.size())
+            return false;
+    }
+    return true;
 }
 
 QString ValueFilterStringPattern::toString() const

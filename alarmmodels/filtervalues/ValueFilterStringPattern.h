@@ -16,7 +16,8 @@
 // configuration stands for any text, every other character for itself, and
 // a pattern matches the whole text. A text passes when one pattern matches
 // it. With emptyIsMatchAll, a text without any pattern stands for the
-// match-all character, as the editors show it.
+// match-all character, and a list of nothing but match-all patterns is the
+// empty filter, as the editors show it.
 class ALARMMODELS_EXPORT ValueFilterStringPattern : public ValueFilter
 {
 public:
@@ -29,6 +30,7 @@ public:
     // The patterns of the text, unescaped and trimmed.
     const QStringList& getPatterns() const { return m_patterns; }
 
+    // No pattern; with emptyIsMatchAll, none but match-all patterns.
     bool isEmpty() const override;
     QString toString() const override;
     bool isEqual(const ValueFilter& other) const override;

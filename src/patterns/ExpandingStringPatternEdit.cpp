@@ -39,6 +39,9 @@ ExpandingStringPatternEdit::ExpandingStringPatternEdit(const WildcardConfig& con
     // own minimum, which the layout would otherwise impose.
     m_popupLayout->setSizeConstraint(QLayout::SetNoConstraint);
     m_popupLayout->addWidget(m_popupEdit);
+    // Without a frame the popup's text area shows the document's full height
+    // in the popup's height, without scrolling.
+    m_popupEdit->setFrameShape(QFrame::NoFrame);
     connect(m_patternEdit->document(), SIGNAL(contentsChanged()), this, SLOT(showPopupIfNotVisible()));
     connect(m_patternEdit, SIGNAL(lostFocus()), this, SLOT(filterDocChanged()));
     connect(m_patternEdit, SIGNAL(gotFocus()), this, SLOT(showPopupIfNotVisible()));
@@ -77,6 +80,8 @@ void ExpandingStringPatternEdit::showPopupIfNotVisible()
         return;
     m_popup->move(mapToGlobal(m_patternEdit->pos()));
     m_popup->show();
+    // Typing goes on in the popup where it was in the field.
+    m_popupEdit->setTextCursor(m_patternEdit->textCursor());
     m_popupEdit->setFocus(Qt::OtherFocusReason);
 }
 

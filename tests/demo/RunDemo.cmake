@@ -35,6 +35,13 @@ endif()
 if(CMAKE_MATCH_1 EQUAL CMAKE_MATCH_2)
   message(FATAL_ERROR "the quick filter hid no alarm: ${out}")
 endif()
+# A pattern list typed into the datapoint editor of the plug-in's page filters the table.
+run_demo(--pattern "*Pump*,*Valve*" --grouping none --delay 700 --screenshot ${WORK_DIR}/pattern.png)
+if(NOT out MATCHES "apply: mode 1, filter {include \\[pattern DPE@0: \\*Pump\\*,\\*Valve\\*\\]"
+   OR NOT out MATCHES "table: 0 top groups, ([1-9][0-9]*) of ([1-9][0-9]*) alarms shown"
+   OR CMAKE_MATCH_1 EQUAL CMAKE_MATCH_2)
+  message(FATAL_ERROR "the datapoint pattern list did not filter the table: ${out} ${err}")
+endif()
 # A counter applies its filter: only that system's alarms are shown.
 run_demo(--counter Lab --grouping system --delay 10 --screenshot ${WORK_DIR}/counter.png)
 if(NOT out MATCHES "apply: mode 1, filter {include \\[text SYSTEM@0: Ex'Lab'\\]}" OR NOT out MATCHES "table: 1 top groups")

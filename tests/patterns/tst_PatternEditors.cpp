@@ -329,8 +329,9 @@ void tst_PatternEditors::filterRoundTrip_data()
     QTest::newRow("one line, ignore case") << false << false << "Pump*" << false << "Pump*";
     QTest::newRow("one line, empty") << false << false << "" << false << "<null>";
     QTest::newRow("expanding, empty") << true << false << "" << false << "<null>";
-    QTest::newRow("one line, empty is match-all") << false << true << "" << false << "*";
-    QTest::newRow("expanding, empty is match-all") << true << true << "" << false << "*";
+    QTest::newRow("one line, empty is match-all") << false << true << "" << false << "<null>";
+    QTest::newRow("expanding, empty is match-all") << true << true << "" << false << "<null>";
+    QTest::newRow("expanding, match-all beside a pattern") << true << true << "*;a" << false << "*|a";
 }
 
 void tst_PatternEditors::filterRoundTrip()
