@@ -74,21 +74,18 @@ void SingleLineTextEdit::changeEvent(QEvent* e)
     }
 }
 
+bool SingleLineTextEdit::isCompleterKey(int key)
+{
+    return key == Qt::Key_Escape || key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return
+        || key == Qt::Key_Enter;
+}
+
 bool SingleLineTextEdit::isKeyFromCompleter(QKeyEvent* e) const
 {
-    if (!m_completer || !m_completer->popup()->isVisible())
+    if (!m_completer || !m_completer->popup()->isVisible() || !isCompleterKey(e->key()))
         return false;
-    switch (e->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        e->ignore();
-        return true;
-    default:
-        return false;
-    }
+    e->ignore();
+    return true;
 }
 
 void SingleLineTextEdit::keyPressEvent(QKeyEvent* e)

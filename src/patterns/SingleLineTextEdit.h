@@ -34,6 +34,8 @@ public:
     void setMatchCase(bool matchCase);
     bool isMatchCase() const { return m_matchCase; }
     bool isKeyFromCompleter(QKeyEvent* e) const;
+    // The keys that an open completer popup handles itself.
+    static bool isCompleterKey(int key);
     void displayCompleter();
 
 signals:

@@ -1,5 +1,6 @@
 #include "patterns/StringPatternTextEdit.h"
 
+#include "patterns/SingleLineTextEdit.h"
 #include "patterns/StringPatternHighlighter.h"
 
 #include <QAbstractItemView>
@@ -101,18 +102,9 @@ QString StringPatternTextEdit::textUnderCursor() const
 
 void StringPatternTextEdit::keyPressEvent(QKeyEvent* e)
 {
-    if (m_completer && m_completer->popup()->isVisible()) {
-        switch (e->key()) {
-        case Qt::Key_Escape:
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            e->ignore();
-            return;
-        default:
-            break;
-        }
+    if (m_completer && m_completer->popup()->isVisible() && SingleLineTextEdit::isCompleterKey(e->key())) {
+        e->ignore();
+        return;
     }
     const bool isShortcut = (e->modifiers() & Qt::ControlModifier) && e->key() == Qt::Key_E;
     if (!isShortcut || !m_completer)
