@@ -108,6 +108,10 @@ QWidget* DemoWindow::createCentralArea()
     tableLayout->setSpacing(2);
     tableLayout->addWidget(m_statistics);
     m_pages = createPages();
+    // The pages would ask for the height of their tallest form; the table
+    // gives way when the operator opens the source-and-filters area instead
+    // of the window growing off the screen.
+    m_pages->setMinimumHeight(150);
     tableLayout->addWidget(m_pages, 1);
 
     auto* central = new QWidget;
