@@ -1,6 +1,6 @@
 #include "DemoAlarmData.h"
 
-#include <QRegularExpression>
+#include <filtervalues/ValueFilterStringPattern.h>
 
 DemoAlarmData::DemoAlarmData()
 {
@@ -64,12 +64,12 @@ QStringList DemoAlarmData::priorities() const
 
 QStringList DemoAlarmData::textsForDpePattern(const QString& pattern) const
 {
-    const QRegularExpression re(pattern.isEmpty() ? QStringLiteral(".*")
-                                                  : QRegularExpression::wildcardToRegularExpression(pattern),
-                                QRegularExpression::CaseInsensitiveOption);
+    // The datapoint text typed may be a pattern list, as the pattern editors send it.
+    ValueFilterStringPattern filter(WildcardConfig(), QStringLiteral("DPE"), Constants::ValueSourceAlarm, false);
+    filter.setFilterText(pattern);
     QStringList result;
     for (const Alarm& alarm : m_alarms) {
-        if (re.match(alarm.dpe).hasMatch() && !result.contains(alarm.text))
+        if ((filter.isEmpty() || filter.matchesText(alarm.dpe)) && !result.contains(alarm.text))
             result.append(alarm.text);
     }
     return result;

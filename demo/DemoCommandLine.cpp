@@ -3,6 +3,7 @@
 #include "DemoAlarmMouse.h"
 #include "DemoAlarmRoom.h"
 #include "DemoHistoryRoom.h"
+#include "DemoPatternTyping.h"
 #include "DemoMenus.h"
 #include "DemoSourceRoom.h"
 #include "DemoStatisticsRoom.h"
@@ -44,6 +45,9 @@ const OptionText kOptions[] = {
     {"run-query", "Apply history mode at start: runs a simulated archive query.", nullptr, nullptr},
     {"popup", "Open a source popup: systems or timerange.", "NAME", nullptr},
     {"quick", "Type TEXT into the quick filter and finish editing.", "TEXT", nullptr},
+    {"pattern", "Type TEXT into the datapoint pattern list of the filter tab and apply it.", "TEXT", nullptr},
+    {"expand-pattern", "Type TEXT into the alarm text pattern list of the filter tab (\\n for a line break).",
+     "TEXT", nullptr},
     {"load-filter", "Show and apply a stored filter file, as Load Filter does.", "FILE", nullptr},
     {"edit-filter", "Add a filter set tab without applying it.", nullptr, nullptr},
     {"counter", "Click a filter counter at start: unack, prio80 or a system.", "ID", nullptr},
@@ -282,7 +286,31 @@ int DemoCommandLine::start(DemoWindow& window) const
                 QTextStream(stderr) << "qvas-demo: unknown popup " << popup << Qt::endl;
         });
     }
+    typePatterns(window);
     return -1;
+}
+
+void DemoCommandLine::typePatterns(DemoWindow& window) const
+{
+    // After the window is laid out and the completions have arrived; the
+    // alarm text completions follow the datapoint patterns typed first.
+    if (isSet(QStringLiteral("pattern"))) {
+        const QString text = m_parser.value(QStringLiteral("pattern"));
+        window.source()->expand();
+        QTimer::singleShot(300, &window, [&window, text]() {
+            if (!DemoPatternTyping::typeInto(&window, QStringLiteral("DPE_patterns"), text, true))
+                QTextStream(stderr) << "qvas-demo: the panel has no datapoint pattern list" << Qt::endl;
+        });
+    }
+    if (isSet(QStringLiteral("expand-pattern"))) {
+        QString text = m_parser.value(QStringLiteral("expand-pattern"));
+        text.replace(QLatin1String("\\n"), QLatin1String("\n"));
+        window.source()->expand();
+        QTimer::singleShot(800, &window, [&window, text]() {
+            if (!DemoPatternTyping::typeInto(&window, QStringLiteral("ALERT_TEXT_patterns"), text, false))
+                QTextStream(stderr) << "qvas-demo: the panel has no alarm text pattern list" << Qt::endl;
+        });
+    }
 }
 
 int DemoCommandLine::runBatch(QApplication& app, DemoWindow& window) const

@@ -31,6 +31,8 @@ public:
 
 private:
     void addOptions();
+    // Types into the filter tab's pattern lists, as --pattern and --expand-pattern ask.
+    void typePatterns(DemoWindow& window) const;
 
     QCommandLineParser m_parser;
 };

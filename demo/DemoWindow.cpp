@@ -37,6 +37,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTextStream>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -107,6 +108,10 @@ QWidget* DemoWindow::createCentralArea()
     tableLayout->setSpacing(2);
     tableLayout->addWidget(m_statistics);
     m_pages = createPages();
+    // The pages would ask for the height of their tallest form; the table
+    // gives way when the operator opens the source-and-filters area instead
+    // of the window growing off the screen.
+    m_pages->setMinimumHeight(150);
     tableLayout->addWidget(m_pages, 1);
 
     auto* central = new QWidget;
@@ -275,6 +280,11 @@ void DemoWindow::restoreLayout()
         m_alarms->setGrouping(grouping);
     m_alarms->restoreHeaderState(settings.value(QStringLiteral("layout/header")).toByteArray());
     m_menus->showChoices();
+    // Moved into the spoiler, the area stays open while the spoiler's
+    // closing animation runs, and the window grows to hold it meanwhile:
+    // give the table its room back once the spoiler is closed.
+    const QSize size = this->size();
+    QTimer::singleShot(m_source->spoiler()->animationDuration() + 100, this, [this, size]() { resize(size); });
 }
 
 void DemoWindow::saveLayout() const

@@ -5,6 +5,7 @@
 #include "configuration/JsonReader.h"
 #include "filtervalues/FilterRuleContainer.h"
 #include "filtervalues/SourceAndFilter.h"
+#include "filtervalues/ValueFilterStringPattern.h"
 #include "filtervalues/ValueFilterText.h"
 
 #include <QJsonArray>
@@ -48,6 +49,24 @@ void readRule(JsonReader& r, const QJsonObject& rule, const QString& path, Value
         r.fail(JsonReader::join(path, "pattern"), QStringLiteral("a regular expression that compiles"));
 }
 
+// A pattern list filter: "patterns" holds the list text in place of "rules".
+QSharedPointer<ValueFilter> readPatternFilter(JsonReader& r, const QJsonObject& object, const QString& path,
+                                              const WildcardConfig& wildcard, const QString& property,
+                                              Constants::ValueSource source, bool matchCase)
+{
+    if (r.ok() && object.contains("rules"))
+        r.fail(JsonReader::join(path, "rules"), QStringLiteral("absent beside \"patterns\""));
+    const QJsonValue text = object.value("patterns");
+    if (r.ok() && (!text.isString() || ValueFilterStringPattern::splitPatterns(text.toString()).isEmpty()))
+        r.fail(JsonReader::join(path, "patterns"), QStringLiteral("a text holding at least one pattern"));
+    if (!r.ok())
+        return nullptr;
+    QSharedPointer<ValueFilterStringPattern> filter(
+        new ValueFilterStringPattern(wildcard, property, source, matchCase));
+    filter->setFilterText(text.toString());
+    return filter;
+}
+
 QSharedPointer<ValueFilter> readFilter(JsonReader& r, const QJsonObject& object, const QString& path,
                                        const WildcardConfig& wildcard, const AlarmModelConfiguration* properties)
 {
@@ -86,6 +105,8 @@ QSharedPointer<ValueFilter> readFilter(JsonReader& r, const QJsonObject& object,
     r.readBool(object, path, "matchCase", matchCase);
     if (type != QLatin1String("text"))
         return FilterKindJson::read(r, object, path, type, wildcard, property, Constants::ValueSource(source), matchCase);
+    if (object.contains("patterns"))
+        return readPatternFilter(r, object, path, wildcard, property, Constants::ValueSource(source), matchCase);
     const QList<QJsonObject> rules = requiredObjects(r, object, path, "rules");
     if (!r.ok())
         return nullptr;
@@ -108,6 +129,13 @@ QJsonObject FilterJson::toJson(const SourceAndFilter& filter)
         for (const FilterRuleSet& set : container->getRuleSets()) {
             QJsonArray filters;
             for (const QSharedPointer<ValueFilter>& value : set.getValueFilters()) {
+                if (const auto* pattern = dynamic_cast<const ValueFilterStringPattern*>(value.data())) {
+                    filters.append(QJsonObject{{"property", pattern->getValueId()},
+                                               {"source", int(pattern->getSource())},
+                                               {"matchCase", pattern->isMatchCase()},
+                                               {"patterns", pattern->getFilterText()}});
+                    continue;
+                }
                 const auto* text = dynamic_cast<const ValueFilterText*>(value.data());
                 if (!text) {
                     QJsonObject other = FilterKindJson::toJson(*value);

@@ -17,7 +17,8 @@ class WildcardConfig;
 //                 "filters": [ { "property": "ALERT_TEXT", "source": 0, "matchCase": false,
 //                                "rules": [ { "pattern": "Pump *", "method": "wildcard",
 //                                             "exclude": false } ] } ] } ] }
-// "method" is "exact", "wildcard" or "regexp". A document is checked whole
+// "method" is "exact", "wildcard" or "regexp". A pattern list filter holds
+// "patterns": "Pump*;Valve*" in place of "rules". A document is checked whole
 // before anything is built; errors name the key, as the configuration's do.
 class ALARMMODELS_EXPORT FilterJson
 {

@@ -114,7 +114,8 @@ const QStringList& FilterKindJson::typeNames()
 
 bool FilterKindJson::keysOf(const QString& type, QStringList& keys)
 {
-    static const QList<QStringList> keysByType{{"rules"},  {"text"},          {"method", "first", "second"},
+    // Text rules and pattern lists are both of the default type.
+    static const QList<QStringList> keysByType{{"rules", "patterns"},  {"text"},          {"method", "first", "second"},
                                                {"value"}, {"kind", "include"}, {"fixed"}};
     const int index = typeNames().indexOf(type);
     if (index < 0)

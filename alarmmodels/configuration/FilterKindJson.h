@@ -11,7 +11,8 @@ class ValueFilter;
 class WildcardConfig;
 
 // The filter kinds besides text rules in the filter JSON, told apart by
-// the key "type" ("text" when it is absent), each beside the "property",
+// the key "type" ("text", for text rules and pattern lists, when it is
+// absent), each beside the "property",
 // "source" and "matchCase" of every filter:
 //   { "type": "numbers", "text": ">5, !7" }
 //   { "type": "date", "method": "between", "first": "2026-01-01T00:00:00", "second": "..." }

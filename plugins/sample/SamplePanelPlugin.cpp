@@ -5,11 +5,38 @@
 #include "SampleTextRules.h"
 
 #include <configuration/AlarmScreenConfiguration.h>
+#include <patterns/ExpandingStringPatternEdit.h>
+#include <patterns/StringPatternEditor.h>
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+// A pattern list editor above the text rule list of the datapoint and
+// alarm text columns: one line for datapoints, a text area that expands
+// over the page for alarm texts. Both take the column's completions.
+WFilter* createPatternEditor(const WildcardConfig& wildcard, const QString& property, QWidget* parent)
+{
+    WFilter* editor = nullptr;
+    if (property == QLatin1String("DPE")) {
+        editor = new StringPatternEditor(wildcard, property, Constants::ValueSourceAlarm, parent);
+    } else if (property == QLatin1String("ALERT_TEXT")) {
+        auto* expanding = new ExpandingStringPatternEdit(wildcard, property, Constants::ValueSourceAlarm, parent);
+        expanding->setFixedHeight(2 * expanding->fontMetrics().height() + 10);
+        expanding->setMaximumExpandedSize(QSize(640, 240));
+        editor = expanding;
+    }
+    if (editor) {
+        editor->setObjectName(property + QStringLiteral("_patterns"));
+        editor->setToolTip(QObject::tr("Patterns separated by ';', '%1' for any text").arg(wildcard.matchAllChar));
+    }
+    return editor;
+}
+
+} // namespace
 
 SourceAndFiltersUi* SamplePanelPlugin::create(const AlarmScreenConfiguration& config, QWidget* parent)
 {
@@ -33,6 +60,8 @@ QWidget* SamplePanelPlugin::buildStructuredFilterPageUi(const AlarmScreenConfigu
         auto* box = new QGroupBox(QObject::tr(column.title), page);
         auto* boxLayout = new QVBoxLayout(box);
         boxLayout->setContentsMargins(2, 2, 2, 2);
+        if (WFilter* patterns = createPatternEditor(config.getWildcardConfig(), QLatin1String(column.property), box))
+            boxLayout->addWidget(patterns);
         auto* rules = new SampleTextRules(config.getWildcardConfig(), QLatin1String(column.property),
                                           Constants::ValueSourceAlarm, box);
         rules->setObjectName(QLatin1String(column.property));

@@ -1,5 +1,7 @@
 #include "focus/InEwoFocusProcessor.h"
 
+#include "patterns/SingleLineTextEdit.h"
+
 #include <logging/MsgLoggingMessage.h>
 
 #include <QApplication>
@@ -371,11 +373,12 @@ bool InEwoFocusProcessor::focusNextPrevEwoWidget(bool next)
 void InEwoFocusProcessor::hideCompletionPopup(QWidget* focus)
 {
     // A one-line pattern editor leaves no completion popup open behind the focus.
-    if (!focus->inherits("SingleLineTextEdit"))
+    auto* editor = qobject_cast<SingleLineTextEdit*>(focus);
+    if (!editor)
         return;
     MSG_LOG(this, MsgLoggerEnums::LogTrace)
-        << "InEwoFocusProcessor::focusChanged(), hiding popup for " << focus->objectName();
-    QMetaObject::invokeMethod(focus, "hidePopup");
+        << "InEwoFocusProcessor::focusChanged(), hiding popup for " << editor->objectName();
+    editor->hidePopup();
 }
 
 bool InEwoFocusProcessor::eventFilter(QObject* watched, QEvent* event)

@@ -224,6 +224,18 @@ void tst_JsonParser::filters_data()
             {"include": false, "filters": [{"property": "PRIO", "source": 1, "matchCase": true,
                 "rules": [{"pattern": "10", "method": "exact"}]}]}]}}})")
                               << "";
+    QTest::newRow("pattern list") << QByteArray(R"({"userSettings": {"defaultFilter": {"matchCase": true, "sets": [
+            {"filters": [{"property": "ALERT_TEXT", "matchCase": true, "patterns": "Pump*;Valve\\;1"}]},
+            {"include": false, "filters": [{"property": "ALERT_TEXT", "rules": [{"pattern": "x"}]}]}]}}})")
+                                  << "";
+    QTest::newRow("patterns beside rules")
+        << QByteArray(R"({"userSettings": {"defaultFilter": {"sets": [{"filters": [{"property": "ALERT_TEXT",
+               "patterns": "a", "rules": []}]}]}}})")
+        << "key 'userSettings.defaultFilter.sets[0].filters[0].rules' must be absent beside \"patterns\"";
+    QTest::newRow("pattern list without a pattern")
+        << QByteArray(R"({"userSettings": {"defaultFilter": {"sets": [{"filters": [{"property": "ALERT_TEXT",
+               "patterns": " ; "}]}]}}})")
+        << "key 'userSettings.defaultFilter.sets[0].filters[0].patterns' must be a text holding at least one pattern";
     QTest::newRow("unknown property")
         << QByteArray(R"({"userSettings": {"defaultFilter": {"sets": [{"filters": [{"property": "NOPE", "rules": []}]}]}}})")
         << "key 'userSettings.defaultFilter.sets[0].filters[0].property' must be the name of an alarm property "

@@ -49,7 +49,7 @@ endif()
 # Tab walks the panel in screen order, the filter set tab as one group (with
 # the tab bar of the plug-in's filter pages), down to the table.
 run_demo(--tab-walk 25 --delay 300 --screenshot ${WORK_DIR}/tab.png)
-if(NOT out MATCHES "tab walk: [^\n]*qt_tabwidget_tabbar > radioButtonInclude > radioButtonExclude > (qt_tabwidget_tabbar > )?tableWidget > btnAdd[^\n]* > quickFilter > [^\n]*alarmTable")
+if(NOT out MATCHES "tab walk: [^\n]*qt_tabwidget_tabbar > radioButtonInclude > radioButtonExclude > (qt_tabwidget_tabbar > )?text_DPE > [^\n]*btnAdd[^\n]* > quickFilter > [^\n]*alarmTable")
   message(FATAL_ERROR "Tab did not walk the panel in screen order: ${out}")
 endif()
 
@@ -65,6 +65,13 @@ if(NOT out MATCHES "quick filter: 'Pump' mode 1" OR NOT out MATCHES "table: 0 to
 endif()
 if(CMAKE_MATCH_1 EQUAL CMAKE_MATCH_2)
   message(FATAL_ERROR "the quick filter hid no alarm: ${out}")
+endif()
+# A pattern list typed into the datapoint editor of the plug-in's page filters the table.
+run_demo(--pattern "*Pump*,*Valve*" --grouping none --delay 700 --screenshot ${WORK_DIR}/pattern.png)
+if(NOT out MATCHES "apply: mode 1, filter {include \\[pattern DPE@0: \\*Pump\\*,\\*Valve\\*\\]"
+   OR NOT out MATCHES "table: 0 top groups, ([1-9][0-9]*) of ([1-9][0-9]*) alarms shown"
+   OR CMAKE_MATCH_1 EQUAL CMAKE_MATCH_2)
+  message(FATAL_ERROR "the datapoint pattern list did not filter the table: ${out} ${err}")
 endif()
 # A counter applies its filter: only that system's alarms are shown.
 run_demo(--counter Lab --grouping system --delay 10 --screenshot ${WORK_DIR}/counter.png)
