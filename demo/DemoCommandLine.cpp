@@ -13,9 +13,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QTabWidget>
 #include <QTextStream>
 #include <QTimer>
 
@@ -71,6 +73,8 @@ const OptionText kOptions[] = {
      nullptr},
     {"broken-colours", "Also read the colour database of deliberately broken lines, to show the error display.",
      nullptr, nullptr},
+    {"columns-rule", "Show the plug-in's column filter page and type TEXT as the priority rules.", "TEXT", nullptr},
+    {"width", "Window width in pixels.", "PIXELS", nullptr},
 };
 
 // The window with any popup or dialog open over it, composed from their own
@@ -81,7 +85,7 @@ QPixmap screenshotOf(QWidget* window)
     QRect area = window->geometry();
     for (QWidget* top : QApplication::topLevelWidgets()) {
         const Qt::WindowType type = top->windowType();
-        if (top != window && top->isVisible() && (type == Qt::Popup || type == Qt::Dialog)) {
+        if (top != window && top->isVisible() && (type == Qt::Popup || type == Qt::Dialog || type == Qt::ToolTip)) {
             popups.append(top);
             area |= top->geometry();
         }
@@ -115,6 +119,22 @@ void clickLater(QWidget* window, const QString& name)
         if (auto* widget = window->findChild<QWidget*>(name))
             clickWidget(widget);
     });
+}
+
+// Brings the plug-in's numeric rule line into view (every tab on its way)
+// and types text into it, so that its tool tip pops up.
+bool typeColumnsRule(QWidget* window, const QString& text)
+{
+    QWidget* rules = window->findChild<QWidget*>(QStringLiteral("priorityRules"));
+    auto* input = rules ? rules->findChild<QLineEdit*>(QStringLiteral("txtInput")) : nullptr;
+    if (!input)
+        return false;
+    for (QWidget *below = rules, *w = rules->parentWidget(); w; below = w, w = w->parentWidget()) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(w->parentWidget()))
+            tabs->setCurrentWidget(below);
+    }
+    input->setText(text);
+    return QMetaObject::invokeMethod(rules, "parseInput", Q_ARG(QString, text));
 }
 
 int fail(const QString& message, int status)
@@ -197,6 +217,8 @@ int DemoCommandLine::prepare(DemoWindow& window) const
     if (isSet(QStringLiteral("grouping")))
         window.alarms()->openAllGroups();
     window.menus()->showChoices();
+    if (isSet(QStringLiteral("width")))
+        window.resize(m_parser.value(QStringLiteral("width")).toInt(), window.height());
     const QString disconnected = m_parser.value(QStringLiteral("disconnect"));
     if (isSet(QStringLiteral("disconnect")) && !window.alarms()->disconnectSystem(disconnected))
         return fail(QStringLiteral("not a connected system: ") + disconnected, 2);
@@ -241,8 +263,17 @@ int DemoCommandLine::start(DemoWindow& window) const
         return fail(QStringLiteral("the panel has no quick filter"), 2);
     if (isSet(QStringLiteral("collapse-source")))
         source->collapse();
-    if (isSet(QStringLiteral("expand-source")) || isSet(QStringLiteral("edit-filter")))
+    if (isSet(QStringLiteral("expand-source")) || isSet(QStringLiteral("edit-filter"))
+        || isSet(QStringLiteral("columns-rule")))
         source->expand();
+    if (isSet(QStringLiteral("columns-rule"))) {
+        // After the window is laid out, so the tool tip opens below the line.
+        const QString text = m_parser.value(QStringLiteral("columns-rule"));
+        QTimer::singleShot(100, &window, [&window, text]() {
+            if (!typeColumnsRule(&window, text))
+                QTextStream(stderr) << "qvas-demo: the panel has no numeric rule line" << Qt::endl;
+        });
+    }
     if (isSet(QStringLiteral("set-json")))
         window.filterSets()->setJson(QStringLiteral("StatSetEquipment"), m_parser.value(QStringLiteral("set-json")));
     if (isSet(QStringLiteral("query-popup")))

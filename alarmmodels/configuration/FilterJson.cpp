@@ -1,6 +1,7 @@
 #include "configuration/FilterJson.h"
 
 #include "configuration/AlarmModelConfiguration.h"
+#include "configuration/FilterKindJson.h"
 #include "configuration/JsonReader.h"
 #include "filtervalues/FilterRuleContainer.h"
 #include "filtervalues/SourceAndFilter.h"
@@ -69,7 +70,13 @@ QSharedPointer<ValueFilter> readPatternFilter(JsonReader& r, const QJsonObject& 
 QSharedPointer<ValueFilter> readFilter(JsonReader& r, const QJsonObject& object, const QString& path,
                                        const WildcardConfig& wildcard, const AlarmModelConfiguration* properties)
 {
-    r.checkKeys(object, path, {"property", "source", "matchCase", "rules", "patterns"});
+    const QString type = object.value("type").toString(QStringLiteral("text"));
+    QStringList kindKeys;
+    if ((object.contains("type") && !object.value("type").isString()) || !FilterKindJson::keysOf(type, kindKeys)) {
+        r.fail(JsonReader::join(path, "type"),
+               QStringLiteral("one of ") + FilterKindJson::typeNames().join(QStringLiteral(", ")));
+    }
+    r.checkKeys(object, path, QStringList{"type", "property", "source", "matchCase"} + kindKeys);
     if (!r.ok())
         return nullptr;
     const QString property = object.value("property").toString();
@@ -96,6 +103,8 @@ QSharedPointer<ValueFilter> readFilter(JsonReader& r, const QJsonObject& object,
     }
     bool matchCase = false;
     r.readBool(object, path, "matchCase", matchCase);
+    if (type != QLatin1String("text"))
+        return FilterKindJson::read(r, object, path, type, wildcard, property, Constants::ValueSource(source), matchCase);
     if (object.contains("patterns"))
         return readPatternFilter(r, object, path, wildcard, property, Constants::ValueSource(source), matchCase);
     const QList<QJsonObject> rules = requiredObjects(r, object, path, "rules");
@@ -128,8 +137,16 @@ QJsonObject FilterJson::toJson(const SourceAndFilter& filter)
                     continue;
                 }
                 const auto* text = dynamic_cast<const ValueFilterText*>(value.data());
-                if (!text)
+                if (!text) {
+                    QJsonObject other = FilterKindJson::toJson(*value);
+                    if (other.isEmpty())
+                        continue;
+                    other.insert("property", value->getValueId());
+                    other.insert("source", int(value->getSource()));
+                    other.insert("matchCase", value->isMatchCase());
+                    filters.append(other);
                     continue;
+                }
                 QJsonArray rules;
                 for (const ValueFilterTextItem& item : text->getItems()) {
                     rules.append(QJsonObject{{"pattern", item.getPattern()},

@@ -38,7 +38,27 @@ private:
     // compile stays invalid, matches nothing and is logged once.
     void compile() const;
 
+    // A rule that needs no regular expression: its literal text is the
+    // whole text, its start, its end or any part of it (or it passes all).
+    struct Literal
+    {
+        enum Kind
+        {
+            None,
+            Whole,
+            Prefix,
+            Suffix,
+            Part,
+            Any
+        };
+        Kind kind = None;
+        QString text;
+        bool hits(const QString& text, Qt::CaseSensitivity cs) const;
+    };
+    Literal literalOf(const ValueFilterTextItem& item) const;
+
     QList<ValueFilterTextItem> m_items;
     mutable QVector<QRegularExpression> m_compiled;
+    mutable QVector<Literal> m_literals;
     mutable bool m_compiledValid = false;
 };

@@ -1,5 +1,6 @@
 #include "SamplePanelPlugin.h"
 
+#include "SampleColumnsPage.h"
 #include "SamplePanel.h"
 #include "SampleTextRules.h"
 
@@ -9,6 +10,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -67,5 +69,11 @@ QWidget* SamplePanelPlugin::buildStructuredFilterPageUi(const AlarmScreenConfigu
         layout->addWidget(box);
         list << QLatin1String(column.property);
     }
-    return page;
+    // The other widget kinds on a second page.
+    auto* pages = new QTabWidget;
+    pages->setObjectName(QStringLiteral("filterPages"));
+    pages->setDocumentMode(true);
+    pages->addTab(page, QObject::tr("Texts"));
+    pages->addTab(new SampleColumnsPage(config, list, nullptr), QObject::tr("Columns"));
+    return pages;
 }

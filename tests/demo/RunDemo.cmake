@@ -46,9 +46,10 @@ if(NOT out MATCHES "table: [1-9][0-9]* top groups")
   message(FATAL_ERROR "--reset-layout did not forget the kept grouping: ${out}")
 endif()
 
-# Tab walks the panel in screen order, the filter set tab as one group, down to the table.
+# Tab walks the panel in screen order, the filter set tab as one group (with
+# the tab bar of the plug-in's filter pages), down to the table.
 run_demo(--tab-walk 25 --delay 300 --screenshot ${WORK_DIR}/tab.png)
-if(NOT out MATCHES "tab walk: [^\n]*qt_tabwidget_tabbar > radioButtonInclude > radioButtonExclude > text_DPE > [^\n]*btnAdd[^\n]* > quickFilter > [^\n]*alarmTable")
+if(NOT out MATCHES "tab walk: [^\n]*qt_tabwidget_tabbar > radioButtonInclude > radioButtonExclude > (qt_tabwidget_tabbar > )?text_DPE > [^\n]*btnAdd[^\n]* > quickFilter > [^\n]*alarmTable")
   message(FATAL_ERROR "Tab did not walk the panel in screen order: ${out}")
 endif()
 
@@ -65,9 +66,11 @@ endif()
 if(CMAKE_MATCH_1 EQUAL CMAKE_MATCH_2)
   message(FATAL_ERROR "the quick filter hid no alarm: ${out}")
 endif()
+# The page's fixed toggles are part of every set, switched off.
+set(off "\\[fixed ACK_STATE@0: unacknowledged off\\] \\[fixed group DIRECTION@0: came off, went off\\] ")
 # A pattern list typed into the datapoint editor of the plug-in's page filters the table.
 run_demo(--pattern "*Pump*,*Valve*" --grouping none --delay 700 --screenshot ${WORK_DIR}/pattern.png)
-if(NOT out MATCHES "apply: mode 1, filter {include \\[pattern DPE@0: \\*Pump\\*,\\*Valve\\*\\]"
+if(NOT out MATCHES "apply: mode 1, filter {include ${off}\\[pattern DPE@0: \\*Pump\\*,\\*Valve\\*\\]"
    OR NOT out MATCHES "table: 0 top groups, ([1-9][0-9]*) of ([1-9][0-9]*) alarms shown"
    OR CMAKE_MATCH_1 EQUAL CMAKE_MATCH_2)
   message(FATAL_ERROR "the datapoint pattern list did not filter the table: ${out} ${err}")
@@ -90,9 +93,16 @@ endif()
 # The default filter of the configuration is shown and applied at start; a
 # stored filter replaces it; broken filter files are refused with the reason.
 run_demo(--load-filter ${PROJECT}/filters/pumps-not-lab.json --delay 10 --screenshot ${WORK_DIR}/loaded.png)
-if(NOT out MATCHES "apply: mode 1, filter {include \\[text PRIORITY@0: RE'\\[6-9\\]\\\\d'\\]}"
-   OR NOT out MATCHES "apply: mode 1, filter {include \\[text ALERT_TEXT@0: W\\*'Pump \\*' \\| W\\*'Compressor\\*'\\]} {exclude \\[text DPE@0: W\\*'Lab:\\*'\\]}")
+if(NOT out MATCHES "apply: mode 1, filter {include ${off}\\[text PRIORITY@0: RE'\\[6-9\\]\\\\d'\\]}"
+   OR NOT out MATCHES "apply: mode 1, filter {include ${off}\\[text ALERT_TEXT@0: W\\*'Pump \\*' \\| W\\*'Compressor\\*'\\]} {exclude ${off}\\[text DPE@0: W\\*'Lab:\\*'\\]}")
   message(FATAL_ERROR "the default and the stored filter were not applied: ${out}")
+endif()
+# A stored filter of every column kind of the plug-in's second page: each
+# widget takes its filter, and what the page gives back filters the table.
+run_demo(--load-filter ${PROJECT}/filters/columns.json --delay 10 --screenshot ${WORK_DIR}/columns.png)
+if(NOT out MATCHES "apply: mode 1, filter {include \\[numbers PRIORITY@0: >29\\] \\[numbers PRIORITY@0: 20-90 !55\\] \\[date TIME@0: after 2020-01-01T00:00:00\\] \\[value SYSTEM@0: 'Plant1'\\] \\[fixed ACK_STATE@0: unacknowledged on\\] \\[fixed group DIRECTION@0: came on, went off\\]}"
+   OR NOT out MATCHES "table: 1 top groups, [1-9][0-9]* of")
+  message(FATAL_ERROR "the column filter was not shown and applied: ${out}")
 endif()
 file(WRITE ${WORK_DIR}/notjson.json "{\"sets\": [")
 file(WRITE ${WORK_DIR}/unknown.json "{\"sets\": [{\"filters\": [{\"property\": \"NOPE\", \"rules\": []}]}]}")
