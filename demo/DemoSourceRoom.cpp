@@ -147,8 +147,9 @@ QString DemoSourceRoom::summary() const
                                               m_applied.getSystems().join(QStringLiteral(", ")))
                                    : tr("Live alarms");
     QString rules = m_applied.isEmpty() ? tr("no filter") : m_applied.getRuleContainer()->toString();
-    if (rules.size() > 160)
-        rules = rules.left(157) + QStringLiteral("...");
+    // Short enough for the one line of the collapsed area in a narrow window.
+    if (rules.size() > 80)
+        rules = rules.left(77) + QStringLiteral("...");
     return tr("Source and filters: %1, %2").arg(source, rules);
 }
 
