@@ -178,7 +178,8 @@ void tst_FilterWidgetKinds::dateKeepsSecondDateOfMethod2()
     auto* second = w.findChild<QDateTimeEdit*>(QStringLiteral("dtSecond"));
     QVERIFY(!second->isEnabled());
     QSignalSpy changed(&w, SIGNAL(filterChanged()));
-    auto* back = dynamic_cast<ValueFilterDate*>(w.getFilter(false).data());
+    const QSharedPointer<ValueFilter> filter = w.getFilter(false);
+    auto* back = dynamic_cast<ValueFilterDate*>(filter.data());
     QVERIFY(back);
     QCOMPARE(back->getComparisonMethod(), 2);
     QCOMPARE(back->getFirstDate(), stored->getFirstDate());

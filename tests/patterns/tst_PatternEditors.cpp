@@ -267,7 +267,8 @@ void tst_PatternEditors::popupOpensWhenTextStopsFitting()
     // What is typed in the popup is the editor's text.
     QTest::keyClicks(popupField, QStringLiteral(";Motor"));
     QVERIFY(field->toPlainText().endsWith(QLatin1String(";Motor")));
-    const auto* filter = dynamic_cast<const ValueFilterStringPattern*>(editor->getFilter(false).data());
+    const QSharedPointer<ValueFilter> value = editor->getFilter(false);
+    const auto* filter = dynamic_cast<const ValueFilterStringPattern*>(value.data());
     QVERIFY(filter);
     QCOMPARE(filter->getPatterns().last(), QStringLiteral("Motor"));
 }
