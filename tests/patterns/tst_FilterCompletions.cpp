@@ -41,7 +41,7 @@ Variable* answerNamed(const QString& name)
     if (name == QLatin1String("type 7"))
         return mapping({{text("type"), integer(7)}});
     if (name == QLatin1String("type as text"))
-        return mapping({{text("type"), text("1")}});
+        return mapping({{text("type"), mixed(text("1"))}});
     if (name == QLatin1String("no type"))
         return mapping({{text("list"), texts({"a"})}});
     if (name == QLatin1String("list not a list"))
@@ -90,7 +90,7 @@ void tst_FilterCompletions::firstAnswer_data()
     QTest::newRow("unexpected type") << "type 7" << "0///" << false
                                      << QStringList{"3|unexpected type value 7returned by master for alarm property "
                                                     "ALERT_TEXT, expected one of: 0, 1, 2, 3"};
-    QTest::newRow("type given as text")
+    QTest::newRow("type given as text, in a mixed value")
         << "type as text" << "0///" << false
         << QStringList{prefix + "mapping value for key 'type' has a type string, expected type int"};
     QTest::newRow("type missing") << "no type" << "0///" << false
