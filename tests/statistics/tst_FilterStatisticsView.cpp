@@ -284,10 +284,10 @@ void tst_FilterStatisticsView::treeAndBrokenLayouts_data()
     QTest::newRow("not JSON") << R"({ "items": [ )" << "unterminated array at offset 13"
                               << QStringList{"3|Error parsing JSON for filter set S: unterminated array at offset 13",
                                              "2|input JSON text is: { \"items\": [ "};
-    QTest::newRow("wrong layout") << R"({ "view": 5 })"
+    QTest::newRow("wrong layout") << R"({ "view": 3 })"
                                   << "filter set 'S': key 'view' must be a whole number from 1 to 2"
                                   << QStringList{"3|filter set 'S': key 'view' must be a whole number from 1 to 2",
-                                                 "2|input JSON text is: { \"view\": 5 }"};
+                                                 "2|input JSON text is: { \"view\": 3 }"};
 }
 
 void tst_FilterStatisticsView::treeAndBrokenLayouts()
