@@ -51,8 +51,6 @@ void tst_WFilter::castsAnswerToBothBases()
     QVERIFY(widget.qt_metacast("WFilter") != nullptr);
     QCOMPARE(static_cast<MsgLoggingProducer*>(widget.qt_metacast("MsgLoggingProducer")),
              static_cast<MsgLoggingProducer*>(&widget));
-    QCOMPARE(widget.getColumnId(), QStringLiteral("ALERT_TEXT"));
-    QCOMPARE(widget.getSource(), Constants::ValueSourceDpe);
 }
 
 QTEST_MAIN(tst_WFilter)

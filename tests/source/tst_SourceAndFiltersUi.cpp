@@ -129,8 +129,6 @@ void tst_SourceAndFiltersUi::withoutParts()
     QCOMPARE(error, QStringLiteral("there is no editor to display content of structured filter"));
     QVERIFY(!panel.isUseDefaultFilter());
     QVERIFY(panel.getDefaultFilter().isEmpty());
-    panel.setTimeSpec(Qt::UTC);
-    QCOMPARE(panel.getTimeSpec(), Qt::UTC);
 
     // Fixed datapoints stand for the source, and are applied at once,
     // also when the very list held is given again.
