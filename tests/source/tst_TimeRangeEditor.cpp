@@ -118,7 +118,7 @@ void tst_TimeRangeEditor::nowButtonsInUtc()
     QCOMPARE(child<QLineEdit>(editor, "textTimeZone")->text(), QStringLiteral("UTC"));
 }
 
-// A new time spec refreshes the editor without a change; a new count is one.
+// Another time zone refreshes the editor without a change; a new count is one.
 void tst_TimeRangeEditor::timeSpecRefreshesCountIsReported()
 {
     WildcardConfig producer;
