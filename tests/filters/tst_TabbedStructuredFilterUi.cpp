@@ -1,5 +1,5 @@
+#include "FakeCompletionLibrary.h"
 #include "LogCapture.h"
-#include "ScriptValues.h"
 
 #include <access/EwoActions.h>
 #include <filters/SingleFilterTab.h>
@@ -9,8 +9,6 @@
 #include <environment/Resources.h>
 #include <filtervalues/FilterRuleContainer.h>
 #include <filtervalues/ValueFilterText.h>
-#include <scriptbridge/converter.h>
-#include <scripts/Controller.h>
 
 #include <QApplication>
 #include <QDir>
@@ -270,25 +268,9 @@ void tst_TabbedStructuredFilterUi::filterMenu()
 
 void tst_TabbedStructuredFilterUi::dependentCompletionsWiredOnce()
 {
-    // A script library: DPE completions per system, ALERT_TEXT depends on DPE.
+    // DPE completions per system, ALERT_TEXT depends on DPE.
     Controller controller;
-    QStringList calls;
-    controller.registerFunction("tabs.ctl", "master", [&calls](const DynVar& args) -> Variable* {
-        const QVariantList list = converter::anyVariableToVariant(nullptr, &args).toList();
-        calls << "master " + list.value(0).toString();
-        if (list.value(0).toString() == QLatin1String("DPE")) {
-            auto* map = new MappingVar;
-            map->setAt(new TextVar("Lab"), texts({"Lab:Pump1", "Lab:Door"}));
-            return mapping({{text("type"), integer(3)}, {text("map"), map}});
-        }
-        return mapping({{text("type"), integer(2)}, {text("list"), texts({"DPE"})}});
-    });
-    controller.registerFunction("tabs.ctl", "slave", [&calls](const DynVar& args) -> Variable* {
-        const QVariantList list = converter::anyVariableToVariant(nullptr, &args).toList();
-        const QString typed = list.value(1).toMap().value("DPE").toString();
-        calls << "slave " + typed;
-        return mapping({{text("list"), texts({"alarm of " + typed})}});
-    });
+    FakeLibrary library(controller, "tabs.ctl");
     AlarmScreenConfiguration config(m_config);
     config.filterWidgetConfiguration().completionLibrary = "tabs.ctl";
     config.filterWidgetConfiguration().masterFunction = "master";
@@ -301,7 +283,7 @@ void tst_TabbedStructuredFilterUi::dependentCompletionsWiredOnce()
     QList<WFilter*> widgets = tab->findChildren<WFilter*>();
     WFilter* alertText = widgets.at(0);
     WFilter* dpe = widgets.at(2);
-    QTRY_COMPARE(dpe->property("completions").toStringList(), (QStringList{"Lab:Pump1", "Lab:Door"}));
+    QTRY_COMPARE(dpe->property("completions").toStringList(), (QStringList{"Lab.dp1", "Lab.dp2"}));
     // The dependency announced again is not wired again.
     const QSharedPointer<FilterCompletions> dependent = panel.getCompletionSource()->getCompletions("ALERT_TEXT");
     QVERIFY(dependent);
@@ -311,7 +293,7 @@ void tst_TabbedStructuredFilterUi::dependentCompletionsWiredOnce()
     // Texts of properties nothing depends on are not forwarded.
     emit alertText->filterTextChanged("ALERT_TEXT", "Pump");
     QTRY_COMPARE(alertText->property("completions").toStringList(), QStringList{"alarm of Lab:P*"});
-    QCOMPARE(calls.filter("slave").size(), 1);
+    QCOMPARE(library.calls.filter("slave").size(), 1);
 }
 
 QTEST_MAIN(tst_TabbedStructuredFilterUi)

@@ -60,9 +60,7 @@ private slots:
     void thresholdSkipsBuildingTheMessage_data();
     void thresholdSkipsBuildingTheMessage();
     void childSharesParentSettings();
-    void settingsOutliveTheParent();
     void modelDropsOldestBeyondMaximum();
-    void modelUnderAFlood();
 };
 
 void tst_MsgLoggingProducer::functionNamePrefix_data()
@@ -113,17 +111,17 @@ void tst_MsgLoggingProducer::thresholdSkipsBuildingTheMessage()
 
 void tst_MsgLoggingProducer::childSharesParentSettings()
 {
-    WildcardConfig config;
-    LogCapture capture(&config, 1);
-    Speaker child(&config);
+    auto config = std::make_unique<WildcardConfig>();
+    LogCapture capture(config.get(), 1);
+    Speaker child(config.get());
     Speaker grandChild(&child);
 
     grandChild.takeColor255Based(-1);
     QCOMPARE(capture.entries(), QStringList{"2|takeColor255Based: value -1 out of range"});
 
     // A change made through the parent reaches every producer built from it.
-    config.setLogThreshold(MsgLoggerEnums::LogError);
-    config.setLogFunc(0);
+    config->setLogThreshold(MsgLoggerEnums::LogError);
+    config->setLogFunc(0);
     grandChild.takeColor255Based(1);
     QCOMPARE(capture.count(), 1);
     grandChild.logAt(MsgLoggerEnums::LogError);
@@ -131,31 +129,27 @@ void tst_MsgLoggingProducer::childSharesParentSettings()
 
     // ... and a change made through a child reaches the parent.
     child.setLogThreshold(MsgLoggerEnums::LogTrace);
-    QVERIFY(config.isLogged(MsgLoggerEnums::LogTrace));
+    QVERIFY(config->isLogged(MsgLoggerEnums::LogTrace));
 
     // A producer built alone keeps its own settings.
     Speaker alone;
     QVERIFY(!alone.isLogged(MsgLoggerEnums::LogTrace));
     QVERIFY(alone.getLogBuffer().isNull());
-}
 
-void tst_MsgLoggingProducer::settingsOutliveTheParent()
-{
-    auto parent = std::make_unique<WildcardConfig>();
-    LogCapture capture(parent.get());
-    Speaker child(parent.get());
-    WildcardConfig copy(*parent);
-    parent.reset();
+    // The settings outlive the parent, and a copy of it still shares them.
+    WildcardConfig copy(*config);
+    config.reset();
     child.takeColor255Based(7);
     copy.setLogThreshold(MsgLoggerEnums::LogError);
     child.takeColor255Based(8);
-    QCOMPARE(capture.entries(), QStringList{"2|value 7 out of range"});
+    QCOMPARE(capture.entries().mid(2), QStringList{"2|value 7 out of range"});
 }
 
 void tst_MsgLoggingProducer::modelDropsOldestBeyondMaximum()
 {
     MsgLoggerModel model;
     QAbstractItemModelTester tester(&model);
+    QSignalSpy changed(&model, SIGNAL(contentChanged(int, MsgLoggerEnums::LogSeverity)));
     model.setMaxCount(2);
     model.addMessage(MsgLoggerEnums::LogError, QStringLiteral("old error"));
     model.addMessage(MsgLoggerEnums::LogInfo, QStringLiteral("x"));
@@ -185,26 +179,13 @@ void tst_MsgLoggingProducer::modelDropsOldestBeyondMaximum()
     model.addMessage(MsgLoggerEnums::LogInfo, QStringLiteral("m10"));
     QCOMPARE(rowTexts(model), QStringLiteral("m8 m9 m10"));
     QCOMPARE(model.getMaxSeverity(), MsgLoggerEnums::LogWarning);
-}
-
-void tst_MsgLoggingProducer::modelUnderAFlood()
-{
-    MsgLoggerModel model;
-    model.setMaxCount(100000);
-    QSignalSpy spy(&model, SIGNAL(contentChanged(int, MsgLoggerEnums::LogSeverity)));
-    model.addMessage(MsgLoggerEnums::LogError, QStringLiteral("m0"));
-    for (int i = 1; i < 300000; ++i)
-        model.addMessage(MsgLoggerEnums::LogInfo, QStringLiteral("m%1").arg(i));
-    QCOMPARE(model.rowCount(), 100000);
-    QCOMPARE(model.messageAt(0), QStringLiteral("m200000"));
-    QCOMPARE(model.messageAt(99999), QStringLiteral("m299999"));
-    QCOMPARE(spy.count(), 300000);
-    QCOMPARE(spy.last().at(0).toInt(), 100000);
-    QCOMPARE(model.getMaxSeverity(), MsgLoggerEnums::LogInfo);
+    // One signal a message, with the rows then held.
+    QCOMPARE(changed.count(), 14);
+    QCOMPARE(changed.last().at(0).toInt(), 3);
 
     // A megabyte text keeps its start and says how much was cut.
     model.addMessage(MsgLoggerEnums::LogWarning, QString(1024 * 1024, QLatin1Char('x')));
-    QCOMPARE(model.messageAt(99999),
+    QCOMPARE(model.messageAt(2),
              QString(4096, QLatin1Char('x')) + QStringLiteral(" [... 1044480 more characters cut]"));
 }
 

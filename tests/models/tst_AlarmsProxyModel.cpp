@@ -1,4 +1,5 @@
 #include "LogCapture.h"
+#include "TestAlarms.h"
 
 #include <configuration/AlarmModelConfiguration.h>
 #include <filtervalues/FilterRuleContainer.h>
@@ -7,26 +8,13 @@
 #include <filtervalues/ValueFilterText.h>
 #include <models/AlarmsModel.h>
 #include <models/AlarmsProxyModel.h>
-#include <models/ModelRowSelection.h>
 #include <systems/SysConnectMonitor.h>
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
-#include <QStandardItemModel>
 #include <QtTest>
 
 namespace {
-
-AlarmModelConfiguration properties()
-{
-    AlarmModelConfiguration c;
-    c.properties = {AlarmProp("SYSTEM", Constants::ValueSourceAlarm, AlarmProp::TypeText),
-                    AlarmProp("ALERT_TEXT", Constants::ValueSourceAlarm, AlarmProp::TypeText),
-                    AlarmProp("PRIORITY", Constants::ValueSourceAlarm, AlarmProp::TypeInteger),
-                    AlarmProp("ACK_STATE", Constants::ValueSourceAlarm, AlarmProp::TypeInteger),
-                    AlarmProp("COMMENT", Constants::ValueSourceAlarm, AlarmProp::TypeText)};
-    return c;
-}
 
 ProxyModelConfiguration columns()
 {
@@ -69,18 +57,14 @@ class Fixture
 {
 public:
     Fixture()
-        : model(new AlarmsModel(properties(), nullptr))
+        : model(new AlarmsModel(testAlarmProperties(), nullptr))
     {
     }
 
     AlarmPtr make(qint64 ident, const QString& system, const QString& text, int priority,
                   AlarmInstance::AckState ack = AlarmInstance::Unacknowledged) const
     {
-        QSharedPointer<AlarmInstance> a(new AlarmInstance(ident, system));
-        a->setValue(model->findProperty("ALERT_TEXT"), text);
-        a->setValue(model->findProperty("PRIORITY"), priority);
-        a->setAckState(ack);
-        return a;
+        return testAlarm(*model, ident, system, text, priority, ack);
     }
 
     QSharedPointer<AlarmsModel> model;
@@ -111,7 +95,6 @@ private slots:
     void quickFilter();
     void systemConnections();
     void refusedSettingsKeepThePrevious();
-    void rowSelection();
     void monitorSignals();
 };
 
@@ -386,33 +369,6 @@ void tst_AlarmsProxyModel::refusedSettingsKeepThePrevious()
     QCOMPARE(resets.count(), 0);
     QCOMPARE(treeText(m), QStringLiteral("A (1)[1]"));
     QCOMPARE(log.count(), 3);
-}
-
-void tst_AlarmsProxyModel::rowSelection()
-{
-    QStandardItemModel tree;
-    for (int g = 0; g < 3; ++g) {
-        auto* group = new QStandardItem(QString::number(g));
-        for (int r = 0; r < 3; ++r)
-            group->appendRow(new QStandardItem(QString::number(r)));
-        tree.appendRow(group);
-    }
-    ModelRowSelection selection;
-    QVERIFY(selection.getChildRowSelection(17));
-    // Row 1 of group 0 (two columns of it) and the whole group 2.
-    const QModelIndex g0 = tree.index(0, 0);
-    selection.init({tree.index(1, 0, g0), tree.index(1, 1, g0), tree.index(2, 0)});
-    const ModelRowSelection* in0 = selection.getChildRowSelection(0);
-    QVERIFY(in0);
-    QVERIFY(!selection.getChildRowSelection(1));
-    QVERIFY(!in0->getChildRowSelection(0));
-    QVERIFY(in0->getChildRowSelection(1));
-    const ModelRowSelection* in2 = selection.getChildRowSelection(2);
-    QVERIFY(in2 && in2->getChildRowSelection(0) && in2->getChildRowSelection(2));
-    selection.init({});
-    QVERIFY(!selection.getChildRowSelection(0));
-    selection.clear();
-    QVERIFY(selection.getChildRowSelection(0));
 }
 
 void tst_AlarmsProxyModel::monitorSignals()

@@ -16,8 +16,6 @@ private slots:
     void mappingKeysCompareByValue();
     void convertsBothWays();
     void refusesValuesWithoutScriptType();
-    void getMapValueMessages_data();
-    void getMapValueMessages();
 };
 
 void tst_ScriptValues::copiesAreDeepAndIndependent()
@@ -87,38 +85,6 @@ void tst_ScriptValues::refusesValuesWithoutScriptType()
     producer.setLogThreshold(MsgLoggerEnums::LogTrace);
     QVERIFY(!converter::nativeToCtrlArguments(&producer, {QStringLiteral("ok"), QVariant(QSize(1, 2))}));
     QVERIFY(!converter::nativeToCtrlArguments(&producer, {QVariant(qlonglong(1) << 40)}));
-}
-
-void tst_ScriptValues::getMapValueMessages_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<bool>("found");
-    QTest::addColumn<QString>("errText");
-    QTest::newRow("present") << "type" << int(INTEGER_VAR) << true << "";
-    QTest::newRow("inside a mixed value") << "wrapped" << int(DYN_VAR) << true << "";
-    QTest::newRow("missing") << "map" << int(MAPPING_VAR) << false << "mapping doesn't contain key 'map'";
-    QTest::newRow("wrong type") << "type" << int(TEXT_VAR) << false
-                                << "mapping value for key 'type' has a type int, expected type string";
-    QTest::newRow("mixed of the wrong type") << "wrapped" << int(INTEGER_VAR) << false
-                                             << "mapping value for key 'wrapped' has a type dyn_anytype, expected "
-                                                "type int";
-}
-
-void tst_ScriptValues::getMapValueMessages()
-{
-    QFETCH(QString, key);
-    QFETCH(int, expected);
-    QFETCH(bool, found);
-    QFETCH(QString, errText);
-    std::unique_ptr<MappingVar> map(
-        mapping({{text("type"), integer(1)}, {text("wrapped"), mixed(texts({"a"}))}}));
-    QString err;
-    const Variable* value = converter::getMapValue(*map, key, VariableType(expected), err);
-    QCOMPARE(value != nullptr, found);
-    QCOMPARE(err, errText);
-    if (value)
-        QCOMPARE(int(value->isA()), expected);
 }
 
 QTEST_GUILESS_MAIN(tst_ScriptValues)

@@ -1,11 +1,11 @@
+#include "TestAlarms.h"
+
 #include <filters/StructuredFilterUi.h>
 #include <patterns/QuickFilterEditor.h>
 #include <source/BasicSourceAndFiltersUi.h>
 #include <source/SourceUi.h>
 #include <source/SourceUiLong.h>
 
-#include <filtervalues/FilterRuleContainer.h>
-#include <filtervalues/ValueFilterText.h>
 
 #include <QLayout>
 #include <QPointer>
@@ -90,16 +90,6 @@ public:
     QList<QWidget*> getTabGroups() const override { return {}; }
 };
 
-QSharedPointer<FilterRuleContainer> textRules(const QString& pattern)
-{
-    WildcardConfig wc;
-    QSharedPointer<ValueFilterText> text(new ValueFilterText(wc, "ALERT_TEXT", Constants::ValueSourceAlarm, false));
-    text->addItem(pattern, ValueFilterTextItem::MatchWildcard, false);
-    FilterRuleSet set(wc, true, false);
-    set.addValueFilter(text);
-    return QSharedPointer<FilterRuleContainer>(new FilterRuleContainer(wc, {set}, false));
-}
-
 } // namespace
 
 class tst_SourceAndFiltersUi : public QObject
@@ -108,8 +98,7 @@ class tst_SourceAndFiltersUi : public QObject
 private slots:
     void cleanup();
     void withoutParts();
-    void forwardsToParts();
-    void appliesWithTheSourcePart();
+    void forwardsToAndAppliesWithParts();
     void replacedPartsAreDeleted();
     void builtInPanel_data();
     void builtInPanel();
@@ -135,13 +124,11 @@ void tst_SourceAndFiltersUi::withoutParts()
     QCOMPARE(panel.displayFilter(filter, StructuredFilterUi::EditorFilter, error), WFilter::FilterNotDisplayed);
     QCOMPARE(error, QStringLiteral("untouched"));
     SourceAndFilter rules;
-    rules.setRuleContainer(textRules("Pump*"));
+    rules.setRuleContainer(alertTextRules("Pump*"));
     QCOMPARE(panel.displayFilter(rules, StructuredFilterUi::EditorFilter, error), WFilter::FilterDisplayError);
     QCOMPARE(error, QStringLiteral("there is no editor to display content of structured filter"));
     QVERIFY(!panel.isUseDefaultFilter());
     QVERIFY(panel.getDefaultFilter().isEmpty());
-    panel.setTimeSpec(Qt::UTC);
-    QCOMPARE(panel.getTimeSpec(), Qt::UTC);
 
     // Fixed datapoints stand for the source, and are applied at once,
     // also when the very list held is given again.
@@ -155,13 +142,13 @@ void tst_SourceAndFiltersUi::withoutParts()
     QCOMPARE(applied.last().at(1).toInt(), 0);
 }
 
-void tst_SourceAndFiltersUi::forwardsToParts()
+void tst_SourceAndFiltersUi::forwardsToAndAppliesWithParts()
 {
     QStringList calls;
     Panel panel(m_config, nullptr);
     auto* source = new RecordingSource(m_config, calls, &panel);
     auto* structured = new RecordingStructured(m_config, calls, &panel);
-    structured->edited.setRuleContainer(textRules("Pump*"));
+    structured->edited.setRuleContainer(alertTextRules("Pump*"));
     panel.setSourceUi(source);
     panel.setStructuredFilterUI(structured);
 
@@ -177,7 +164,7 @@ void tst_SourceAndFiltersUi::forwardsToParts()
     // The panel's own filter compared: the markers hide.
     panel.compareWithFilter(panel.getFilter(), true);
     SourceAndFilter other;
-    other.setRuleContainer(textRules("Valve*"));
+    other.setRuleContainer(alertTextRules("Valve*"));
     panel.compareWithFilter(other, false);
     QCOMPARE(calls, (QStringList{"source systems A,B", "structured systems A,B", "source timespec 1",
                                  "source state 6", "source counts 120 7", "source online", "source archive A",
@@ -191,18 +178,9 @@ void tst_SourceAndFiltersUi::forwardsToParts()
     const SourceAndFilter filter = panel.getFilter();
     QVERIFY(!filter.isFixedDpSource());
     QCOMPARE(filter.getSystems(), QStringList{"A"});
-    QVERIFY(filter.getRuleContainer()->isEqual(*textRules("Pump*")));
-}
+    QVERIFY(filter.getRuleContainer()->isEqual(*alertTextRules("Pump*")));
 
-void tst_SourceAndFiltersUi::appliesWithTheSourcePart()
-{
-    QStringList calls;
-    Panel panel(m_config, nullptr);
-    auto* source = new RecordingSource(m_config, calls, &panel);
     source->systems = QStringList{"B"};
-    auto* structured = new RecordingStructured(m_config, calls, &panel);
-    panel.setSourceUi(source);
-    panel.setStructuredFilterUI(structured);
     auto* quick = new QuickFilterEditor(&panel);
     panel.setQuickFilterEditor(quick);
     QSignalSpy applied(&panel, SIGNAL(applyStructuredFilter(const SourceAndFilter&, int)));
@@ -211,14 +189,14 @@ void tst_SourceAndFiltersUi::appliesWithTheSourcePart()
 
     // The structured panel asks to apply a default filter: the source part is written into it.
     SourceAndFilter request;
-    request.setRuleContainer(textRules("Door*"));
+    request.setRuleContainer(alertTextRules("Door*"));
     structured->emitApply(request, StructuredFilterUi::DefaultFilter);
     QCOMPARE(applied.count(), 1);
     const SourceAndFilter withSource = applied.last().at(0).value<SourceAndFilter>();
     QCOMPARE(applied.last().at(1).toInt(), 1);
     QCOMPARE(withSource.getSourceMode(), Constants::SourceModeArchive);
     QCOMPARE(withSource.getSystems(), QStringList{"B"});
-    QVERIFY(withSource.getRuleContainer()->isEqual(*textRules("Door*")));
+    QVERIFY(withSource.getRuleContainer()->isEqual(*alertTextRules("Door*")));
 
     // The source control's apply button applies the panel's whole filter as an edit.
     source->emitApply();

@@ -31,9 +31,6 @@ void place(const QString& root, const QString& name, const QString& kind)
         QFile file(target);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("not a library\n");
-    } else if (kind == "empty") {
-        QFile file(target);
-        QVERIFY(file.open(QIODevice::WriteOnly));
     } else {
         QVERIFY(QFile::copy(kFixtures + "/" + kind + ".so", target));
     }
@@ -87,7 +84,6 @@ void tst_SourceAndFiltersUiFactory::refusedFiles_data()
     QTest::newRow("no plugins folder") << "" << QStringList{"0|no plugins directory under %D"};
     QTest::newRow("no such file") << "nofile" << QStringList{"0|file %N.so does not exist in %P"};
     QTest::newRow("not a library") << "text" << QStringList{"0|trying to load %F", "2|plugin is not loaded: *"};
-    QTest::newRow("empty file") << "empty" << QStringList{"0|trying to load %F", "2|plugin is not loaded: *"};
     QTest::newRow("library without plug-in instance")
         << "testPlainLibrary" << QStringList{"0|trying to load %F", "2|plugin is not loaded: *"};
     QTest::newRow("plug-in of another interface")

@@ -60,8 +60,7 @@ private slots:
     void queryTimeKeptWhileRunning();
     void modeTransitions();
     void historySeedsSelectionOnce();
-    void prepareArchiveMode();
-    void addToFilterWritesTheSource();
+    void prepareArchiveModeAndAddToFilter();
     void countsAndMarkers();
     void unexpectedInput();
 
@@ -181,7 +180,7 @@ void tst_SourceUiLong::historySeedsSelectionOnce()
     QCOMPARE(filter.getSystems(), (QStringList{"Plant1", "Lab"}));  // the operator's selection stays
 }
 
-void tst_SourceUiLong::prepareArchiveMode()
+void tst_SourceUiLong::prepareArchiveModeAndAddToFilter()
 {
     SourceUiLong control(m_config, nullptr);
     QSignalSpy changed(&control, SIGNAL(changed()));
@@ -203,20 +202,14 @@ void tst_SourceUiLong::prepareArchiveMode()
              QStringLiteral("2026.12.01 08:00:00 - 2026.12.01 09:30:00"));
     QCOMPARE(changed.count(), 2);  // the added system, then the mode
 
-}
-
-void tst_SourceUiLong::addToFilterWritesTheSource()
-{
-    SourceUiLong control(m_config, nullptr);
-    control.prepareArchiveMode(QDateTime(QDate(2026, 1, 1), QTime(0, 0)),
-                               QDateTime(QDate(2026, 1, 2), QTime(0, 0)), {"Plant2"});
+    // The source is written into the filter, replacing a fixed datapoint source.
     SourceAndFilter filter;
     filter.setFixedDpSource(true);
     filter.setDpNames({"dp1"});
     control.addToFilter(filter);
     QCOMPARE(filter.getSourceMode(), Constants::SourceModeArchive);
     QCOMPARE(filter.getTimeRange(), control.getTimeRange());
-    QCOMPARE(filter.getSystems(), QStringList{"Plant2"});
+    QCOMPARE(filter.getSystems(), QStringList{"Lab"});
     QVERIFY(!filter.isFixedDpSource());
 
     // An applied archive filter brings its time range back into the control.

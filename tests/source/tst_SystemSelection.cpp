@@ -50,8 +50,7 @@ private slots:
     void wildcardHighlight_data();
     void wildcardHighlight();
     void selectAndUnselectMatching();
-    void setSelectedSystemsAddsOrRefuses();
-    void initialSelectionOnlyOnce();
+    void selectionByNames();
     void archiveListChanges();
     void checkBoxesToggle();
     void popupLabelsAndButtons();
@@ -122,10 +121,15 @@ void tst_SystemSelection::selectAndUnselectMatching()
     QCOMPARE(selection.last(), (QList<QVariant>{1, 6}));
 }
 
-void tst_SystemSelection::setSelectedSystemsAddsOrRefuses()
+// Names add to the selection or are refused whole; the initial selection is
+// taken only once, even when refused.
+void tst_SystemSelection::selectionByNames()
 {
     SystemSelectionModel model(nullptr, 4);
     QSignalSpy selection(&model, SIGNAL(selectionChanged(int, int)));
+    QCOMPARE(model.setInitial({"Nowhere"}), QStringLiteral("Unknwon system name: Nowhere"));
+    QVERIFY(model.setInitial({"Lab"}).isEmpty());
+    QVERIFY(model.getSelectedSystems().isEmpty());
     QVERIFY(model.setSelectedSystems({"Lab", "Plant"}).isEmpty());
     QCOMPARE(model.setSelectedSystems({"sys2", "Nowhere", "Gone"}), QStringLiteral("Unknwon system name: Nowhere"));
     QCOMPARE(model.getSelectedSystems(), (QStringList{"Lab", "Plant"}));
@@ -134,14 +138,6 @@ void tst_SystemSelection::setSelectedSystemsAddsOrRefuses()
     QVERIFY(model.setSelectedSystems({"Lab"}).isEmpty());  // nothing new: no signal
     QVERIFY(model.setSelectedSystems({}).isEmpty());
     QCOMPARE(selection.count(), 2);
-}
-
-void tst_SystemSelection::initialSelectionOnlyOnce()
-{
-    SystemSelectionModel model(nullptr, 4);
-    QCOMPARE(model.setInitial({"Nowhere"}), QStringLiteral("Unknwon system name: Nowhere"));
-    QVERIFY(model.setInitial({"Lab"}).isEmpty());
-    QVERIFY(model.getSelectedSystems().isEmpty());
 
     SystemSelectionModel fresh(nullptr, 4);
     QVERIFY(fresh.setInitial({"Lab"}).isEmpty());

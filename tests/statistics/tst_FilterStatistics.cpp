@@ -1,11 +1,9 @@
 #include "LogCapture.h"
+#include "TestAlarms.h"
 
 #include <statistics/FilterStatisticsWidget.h>
 
 #include <environment/Resources.h>
-#include <filtervalues/FilterRuleContainer.h>
-#include <filtervalues/ValueFilterText.h>
-#include <models/AlarmsModel.h>
 
 #include <QDir>
 #include <QFile>
@@ -19,35 +17,13 @@
 
 namespace {
 
-AlarmModelConfiguration properties()
-{
-    AlarmModelConfiguration c;
-    c.properties = {AlarmProp("SYSTEM", Constants::ValueSourceAlarm, AlarmProp::TypeText),
-                    AlarmProp("ALERT_TEXT", Constants::ValueSourceAlarm, AlarmProp::TypeText),
-                    AlarmProp("PRIORITY", Constants::ValueSourceAlarm, AlarmProp::TypeInteger)};
-    return c;
-}
-
-AlarmPtr makeAlarm(const AlarmsModel& model, qint64 ident, const QString& text, int priority,
-                   AlarmInstance::AckState ack = AlarmInstance::Unacknowledged, bool went = false)
-{
-    QSharedPointer<AlarmInstance> a(new AlarmInstance(ident, ident % 2 ? "A" : "B"));
-    a->setValue(model.findProperty("ALERT_TEXT"), text);
-    a->setValue(model.findProperty("PRIORITY"), priority);
-    a->setAckState(ack);
-    a->setWent(went);
-    return a;
-}
-
 // Alarms whose text starts with "Pump".
 SourceAndFilter pumpFilter()
 {
-    WildcardConfig wc;
-    QSharedPointer<ValueFilterText> text(new ValueFilterText(wc, "ALERT_TEXT", Constants::ValueSourceAlarm, false));
-    text->addItem("Pump*", ValueFilterTextItem::MatchWildcard, false);
-    FilterRuleSet set(wc, true, false);
-    set.addValueFilter(text);
-    return SourceAndFilter(new FilterRuleContainer(wc, {set}, false), "pumps");
+    SourceAndFilter filter;
+    filter.setRuleContainer(alertTextRules("Pump*"));
+    filter.setName("pumps");
+    return filter;
 }
 
 QString countsOf(const FilterStatistics& s)
@@ -93,7 +69,7 @@ void tst_FilterStatistics::initTestCase()
 // counts equal a fresh count after every batch.
 void tst_FilterStatistics::countsStayExact()
 {
-    QSharedPointer<AlarmsModel> model(new AlarmsModel(properties(), nullptr));
+    QSharedPointer<AlarmsModel> model(new AlarmsModel(testAlarmProperties(), nullptr));
     FilterStatistics live(model, pumpFilter(), nullptr);
     QSignalSpy changed(&live, SIGNAL(changed(const FilterStatistics*)));
     QRandomGenerator random(7);
@@ -102,15 +78,16 @@ void tst_FilterStatistics::countsStayExact()
     for (int batch = 0; batch < 60; ++batch) {
         AlarmList come;
         for (int i = 0; i < 20; ++i)
-            come.append(makeAlarm(*model, next++, texts.at(random.bounded(4)), random.bounded(100)));
+            come.append(testAlarm(*model, next++, "A", texts.at(random.bounded(4)), random.bounded(100)));
         model->addAlarms(come);
         AlarmList changes;
         QVector<qint64> gone;
         for (const AlarmPtr& alarm : model->getAlarms()) {
             switch (random.bounded(8)) {
             case 0:
-                changes.append(makeAlarm(*model, alarm->getIdent(), texts.at(random.bounded(4)), random.bounded(100),
-                                         AlarmInstance::AckState(random.bounded(3)), random.bounded(2)));
+                changes.append(testAlarm(*model, alarm->getIdent(), "A", texts.at(random.bounded(4)),
+                                         random.bounded(100), AlarmInstance::AckState(random.bounded(3)),
+                                         random.bounded(2)));
                 break;
             case 1:
                 gone.append(alarm->getIdent());
@@ -128,7 +105,7 @@ void tst_FilterStatistics::countsStayExact()
     QVERIFY(live.getCount(FilterStatistics::CountAll) > 0);
     // One signal a batch that changed something; none for a batch of other alarms.
     const int before = changed.count();
-    model->addAlarms({makeAlarm(*model, next++, "Door open", 5)});
+    model->addAlarms({testAlarm(*model, next++, "A", "Door open", 5)});
     QCOMPARE(changed.count(), before);
     model->clear();
     QCOMPARE(countsOf(live), QStringLiteral("0 0 0 0 0 0 0 max "));
@@ -136,10 +113,10 @@ void tst_FilterStatistics::countsStayExact()
 
 void tst_FilterStatistics::textsAndMap()
 {
-    QSharedPointer<AlarmsModel> model(new AlarmsModel(properties(), nullptr));
-    model->addAlarms({makeAlarm(*model, 1, "Pump 1 failure", 80), makeAlarm(*model, 2, "Pump 2 failure", 40,
+    QSharedPointer<AlarmsModel> model(new AlarmsModel(testAlarmProperties(), nullptr));
+    model->addAlarms({testAlarm(*model, 1, "A", "Pump 1 failure", 80), testAlarm(*model, 2, "A", "Pump 2 failure", 40,
                                                                               AlarmInstance::Acknowledged),
-                      makeAlarm(*model, 3, "Valve", 99)});
+                      testAlarm(*model, 3, "A", "Valve", 99)});
     MsgLoggingProducer producer;
     FilterStatisticsWidget widget(&producer);
     // Without statistics, only the reason.
@@ -197,7 +174,7 @@ void tst_FilterStatistics::mouseNumbering()
 
 void tst_FilterStatistics::colours()
 {
-    QSharedPointer<AlarmsModel> model(new AlarmsModel(properties(), nullptr));
+    QSharedPointer<AlarmsModel> model(new AlarmsModel(testAlarmProperties(), nullptr));
     MsgLoggingProducer producer;
     FilterStatisticsWidget widget(&producer);
     LogCapture log(&widget);
@@ -206,7 +183,7 @@ void tst_FilterStatistics::colours()
     widget.setBackColorSource(FilterViewItemConfiguration::ColorByAlarmState);
     QVERIFY(!widget.autoFillBackground());
     // An unacknowledged pump alarm: the background blinks red and white.
-    model->addAlarms({makeAlarm(*model, 1, "Pump 1 failure", 80)});
+    model->addAlarms({testAlarm(*model, 1, "A", "Pump 1 failure", 80)});
     QVERIFY(widget.autoFillBackground());
     QVERIFY(widget.isColorUsed("AlarmCameUnack"));
     QSet<QRgb> seen;
@@ -238,7 +215,7 @@ void tst_FilterStatistics::colours()
 // every alarm batch.
 void tst_FilterStatistics::testUnknownColourWarnsOnce()
 {
-    QSharedPointer<AlarmsModel> model(new AlarmsModel(properties(), nullptr));
+    QSharedPointer<AlarmsModel> model(new AlarmsModel(testAlarmProperties(), nullptr));
     MsgLoggingProducer producer;
     FilterStatisticsWidget widget(&producer);
     LogCapture log(&widget);
@@ -248,7 +225,7 @@ void tst_FilterStatistics::testUnknownColourWarnsOnce()
     widget.setTextTemplate("%bgColor%");
     const QString warning = QStringLiteral("2|invalid color WarningBg for placeHolder %bgColor%");
     for (int i = 1; i <= 5; ++i)
-        model->addAlarms({makeAlarm(*model, i, "Pump failure", 80)});
+        model->addAlarms({testAlarm(*model, i, "A", "Pump failure", 80)});
     QCOMPARE(widget.text(), QString());
     QCOMPARE(log.entries().count(warning), 1);
     widget.setTextTemplate("%bgColor% ");

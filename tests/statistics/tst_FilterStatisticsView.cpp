@@ -1,4 +1,5 @@
 #include "LogCapture.h"
+#include "TestAlarms.h"
 
 #include <statistics/FilterConfigHotLink.h>
 #include <statistics/FilterStatisticsTab.h>
@@ -11,7 +12,6 @@
 #include <datapoints/DpMsgAnswer.h>
 #include <datapoints/Manager.h>
 #include <filtervalues/WildcardConfig.h>
-#include <models/AlarmsModel.h>
 #include <statistics/FilterDpLink.h>
 #include <variables/TextVar.h>
 
@@ -24,21 +24,6 @@ namespace {
 
 const char* const pumpsJson = R"({ "sets": [ { "include": true, "filters": [ { "property": "ALERT_TEXT",
                                     "rules": [ { "pattern": "Pump*" } ] } ] } ] })";
-
-AlarmModelConfiguration properties()
-{
-    AlarmModelConfiguration c;
-    c.properties = {AlarmProp("SYSTEM", Constants::ValueSourceAlarm, AlarmProp::TypeText),
-                    AlarmProp("ALERT_TEXT", Constants::ValueSourceAlarm, AlarmProp::TypeText)};
-    return c;
-}
-
-AlarmPtr makeAlarm(const AlarmsModel& model, qint64 ident, const QString& text)
-{
-    QSharedPointer<AlarmInstance> a(new AlarmInstance(ident, "A"));
-    a->setValue(model.findProperty("ALERT_TEXT"), text);
-    return a;
-}
 
 bool setValues(const QString& dp, const QList<QPair<QString, QString>>& values)
 {
@@ -223,7 +208,7 @@ void tst_FilterStatisticsView::tabsPerSet()
 {
     QVERIFY(makeSet("Set1", "Pumps", items({"0,0,FPumps"})));
     QVERIFY(makeSet("Set2", "Valves", items({"0,0,FPumps", "0,1,FPumps"})));
-    QSharedPointer<AlarmsModel> model(new AlarmsModel(properties(), nullptr));
+    QSharedPointer<AlarmsModel> model(new AlarmsModel(testAlarmProperties(), nullptr));
     FilterStatisticsView view(m_wildcard);
     view.show();
     QString errMsg;
@@ -241,7 +226,7 @@ void tst_FilterStatisticsView::tabsPerSet()
     QTRY_COMPARE(view.tabWidget()->tabText(1), QStringLiteral("Gates"));
 
     // Live counts reach the counters through their filter datapoint.
-    model->addAlarms({makeAlarm(*model, 1, "Pump 1"), makeAlarm(*model, 2, "Door")});
+    model->addAlarms({testAlarm(*model, 1, "A", "Pump 1", 0), testAlarm(*model, 2, "A", "Door", 0)});
     QTRY_COMPARE(counterTexts(view.tabWidget()->widget(1)), (QStringList{"Pumps=1", "Pumps=1"}));
     QCOMPARE(view.getFilterStatistics("FPumps").value("%count%").toInt(), 1);
     QCOMPARE(view.getFilterStatistics("Other"),
@@ -299,10 +284,10 @@ void tst_FilterStatisticsView::treeAndBrokenLayouts_data()
     QTest::newRow("not JSON") << R"({ "items": [ )" << "unterminated array at offset 13"
                               << QStringList{"3|Error parsing JSON for filter set S: unterminated array at offset 13",
                                              "2|input JSON text is: { \"items\": [ "};
-    QTest::newRow("wrong layout") << R"({ "view": 5 })"
+    QTest::newRow("wrong layout") << R"({ "view": 3 })"
                                   << "filter set 'S': key 'view' must be a whole number from 1 to 2"
                                   << QStringList{"3|filter set 'S': key 'view' must be a whole number from 1 to 2",
-                                                 "2|input JSON text is: { \"view\": 5 }"};
+                                                 "2|input JSON text is: { \"view\": 3 }"};
 }
 
 void tst_FilterStatisticsView::treeAndBrokenLayouts()
@@ -323,7 +308,7 @@ void tst_FilterStatisticsView::compareOnCurrentTabOnly()
 {
     QVERIFY(makeSet("Set1", "One", items({"0,0,FPumps"})));
     QVERIFY(makeSet("Set2", "Two", items({"0,0,FPumps"})));
-    QSharedPointer<AlarmsModel> model(new AlarmsModel(properties(), nullptr));
+    QSharedPointer<AlarmsModel> model(new AlarmsModel(testAlarmProperties(), nullptr));
     FilterStatisticsView view(m_wildcard);
     QString errMsg;
     QVERIFY(view.addConnections({"Set1", "Set2"}, model, errMsg));
@@ -401,8 +386,8 @@ void tst_FilterStatisticsView::testClearViewDanglingTabs()
 void tst_FilterStatisticsView::fastChangingSet()
 {
     QVERIFY(makeSet("Set1", "One", items({"0,0,FPumps"})));
-    QSharedPointer<AlarmsModel> model(new AlarmsModel(properties(), nullptr));
-    model->addAlarms({makeAlarm(*model, 1, "Pump 1"), makeAlarm(*model, 2, "Pump 2")});
+    QSharedPointer<AlarmsModel> model(new AlarmsModel(testAlarmProperties(), nullptr));
+    model->addAlarms({testAlarm(*model, 1, "A", "Pump 1", 0), testAlarm(*model, 2, "A", "Pump 2", 0)});
     FilterStatisticsView view(m_wildcard);
     view.show();
     QString errMsg;
