@@ -80,8 +80,11 @@ void ExpandingStringPatternEdit::showPopupIfNotVisible()
         return;
     m_popup->move(mapToGlobal(m_patternEdit->pos()));
     m_popup->show();
-    // Typing goes on in the popup where it was in the field.
-    m_popupEdit->setTextCursor(m_patternEdit->textCursor());
+    // Typing goes on in the popup where it was in the field. Before the
+    // first resize the popup still has a document of its own, and a cursor
+    // into another document would point it at text it does not show.
+    if (m_popupEdit->document() == m_patternEdit->document())
+        m_popupEdit->setTextCursor(m_patternEdit->textCursor());
     m_popupEdit->setFocus(Qt::OtherFocusReason);
 }
 
