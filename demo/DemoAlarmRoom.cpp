@@ -120,6 +120,8 @@ void DemoAlarmRoom::sortNewestFirst()
 
 void DemoAlarmRoom::sizeColumns()
 {
+    // A flat table keeps no room for tree branches in front of its rows.
+    m_table->setRootIsDecorated(shownProxy()->getGroupingDepth() > 0);
     QHeaderView* header = m_table->header();
     header->setStretchLastSection(false);
     const QVector<AlarmProp> columns = shownProxy()->getColumnsDefinition(true);
