@@ -2,6 +2,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <algorithm>
+
 // Runs qvas-colordb as a user does, from the source folder, so that the
 // files it reports are named relative to it.
 class tst_ColorDbTool : public QObject
