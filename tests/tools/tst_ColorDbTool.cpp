@@ -39,7 +39,7 @@ void tst_ColorDbTool::run_data()
                                     << QStringList{"qvas-colordb: 0 files, "} << R"(:\d+: )";
     QTest::newRow("alias chain")
         << QStringList{"show", "ErrorTextDark", "demo/project"} << 0
-        << QStringList{R"("ErrorTextDark": steady (demo/project/colorDB/site/overrides:2))",
+        << QStringList{R"("ErrorTextDark": steady (demo/project/colorDB/alarmColors:10))",
                        R"(  #ff0000 through "ErrorText" -> "AlarmCameAck")"}
         << "no colour";
     QTest::newRow("blinking") << QStringList{"show", "AlarmCameUnack", "demo/project/colorDB"} << 0

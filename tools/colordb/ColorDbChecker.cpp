@@ -145,7 +145,7 @@ QString ColorDbChecker::describeEntry(const Color::ColorEntry& entry, bool blink
 {
     QString text = entry.m_hasColor ? colorText(entry.m_color) : QStringLiteral("no colour");
     if (blinking)
-        text += QStringLiteral(" for %1 ticks").arg(entry.m_duration);
+        text += QStringLiteral(" for %1 tick%2").arg(entry.m_duration).arg(entry.m_duration == 1 ? "" : "s");
     if (entry.isAlias())
         text += QStringLiteral(" through ") + aliasChain(entry);
     return text;

@@ -59,10 +59,11 @@ int show(const QString& name, const QStringList& dirs)
 
 int main(int argc, char* argv[])
 {
-    // A command-line tool runs without a display; the built-in names then
+    // A command-line tool runs without a display (the minimal platform, which
+    // unlike offscreen asks for no runtime folder); the built-in names then
     // take the default palette's colours.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "minimal");
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("qvas-colordb"));
 
