@@ -46,10 +46,6 @@ void tst_ColorDbTool::run_data()
                               << QStringList{R"("AlarmCameUnack": blinking (demo/project/colorDB/alarmColors:1))",
                                              "  #ff0000 for 4 ticks", "  #ffffff for 4 ticks"}
                               << "no colour";
-    QTest::newRow("alias loop") << QStringList{"show", "LoopA", "demo/broken-colours"} << 1
-                                << QStringList{R"(  no colour through "LoopB" -> "LoopA" -> "LoopB" (loop))"} << "";
-    QTest::newRow("literal value") << QStringList{"show", "[100,0,0,50]", "demo/project"} << 0
-                                   << QStringList{R"("[100,0,0,50]": steady)", "  #fe0000 alpha 127"} << "";
 }
 
 void tst_ColorDbTool::run()
