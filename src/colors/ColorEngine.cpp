@@ -92,6 +92,8 @@ ColorEngine::ColorEngine(const MsgLoggingProducer* producer, QObject* parent)
 
 ColorEngine::~ColorEngine() = default;
 
+ColorEngine::LineObserver::~LineObserver() = default;
+
 QSharedPointer<ColorEngine> ColorEngine::getInstance(const MsgLoggingProducer* producer)
 {
     if (!m_instance) {
@@ -128,7 +130,12 @@ void ColorEngine::loadAllColorDbs()
 
 void ColorEngine::addColorDatabase(const QString& path)
 {
-    const QMap<QString, QSharedPointer<Color>> colors = parseColorDatabaseFile(this, path);
+    addColorDatabase(path, nullptr);
+}
+
+void ColorEngine::addColorDatabase(const QString& path, LineObserver* observer)
+{
+    const QMap<QString, QSharedPointer<Color>> colors = parseColorDatabaseFile(this, path, observer);
     for (auto it = colors.cbegin(); it != colors.cend(); ++it)
         storeColor(it.key(), it.value());
 }
@@ -388,6 +395,13 @@ QSharedPointer<Color> ColorEngine::parseColorLine(const MsgLoggingProducer* prod
 QMap<QString, QSharedPointer<Color>> ColorEngine::parseColorDatabaseFile(const MsgLoggingProducer* producer,
                                                                          const QString& path)
 {
+    return parseColorDatabaseFile(producer, path, nullptr);
+}
+
+QMap<QString, QSharedPointer<Color>> ColorEngine::parseColorDatabaseFile(const MsgLoggingProducer* producer,
+                                                                         const QString& path,
+                                                                         LineObserver* observer)
+{
     QMap<QString, QSharedPointer<Color>> colors;
     const QFileInfo info(path);
     if (!info.exists())
@@ -396,7 +410,7 @@ QMap<QString, QSharedPointer<Color>> ColorEngine::parseColorDatabaseFile(const M
         MSG_LOG(producer, MsgLoggerEnums::LogWarning) << "color database file is not a regular file, skipped: " << path;
         return colors;
     }
-    if (info.size() > kMaxFileBytes || !readColorDatabaseLines(producer, path, colors)) {
+    if (info.size() > kMaxFileBytes || !readColorDatabaseLines(producer, path, colors, observer)) {
         MSG_LOG(producer, MsgLoggerEnums::LogWarning)
             << "color database file is larger than " << kMaxFileBytes << " bytes, skipped: " << path;
         colors.clear();
@@ -407,7 +421,7 @@ QMap<QString, QSharedPointer<Color>> ColorEngine::parseColorDatabaseFile(const M
 // Reads the lines of path into colors; false when the file turns out larger
 // than the cap while it is read (it may grow, or misreport its size).
 bool ColorEngine::readColorDatabaseLines(const MsgLoggingProducer* producer, const QString& path,
-                                         QMap<QString, QSharedPointer<Color>>& colors)
+                                         QMap<QString, QSharedPointer<Color>>& colors, LineObserver* observer)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
@@ -430,10 +444,14 @@ bool ColorEngine::readColorDatabaseLines(const MsgLoggingProducer* producer, con
             while (line.size() > kMaxLineLength && read <= kMaxFileBytes
                    && stream.readLineInto(&line, kMaxLineLength + 1))
                 read += line.size();
+            if (observer)
+                observer->lineParsed(path, lineNumber, QSharedPointer<Color>());
         } else {
             const QSharedPointer<Color> color = parseColorLine(producer, line);
             if (color)
                 colors.insert(color->m_name, color);
+            if (observer)
+                observer->lineParsed(path, lineNumber, color);
         }
         if (read > kMaxFileBytes)
             return false;

@@ -29,6 +29,17 @@ public:
     // logging parent from then on and is ignored on later calls.
     static QSharedPointer<ColorEngine> getInstance(const MsgLoggingProducer* producer);
 
+    // Told about every line of a colour database file once it is handled,
+    // so that a caller can tie the messages logged for that line to the
+    // file and line number (the messages themselves name neither).
+    class QVAS_EXPORT LineObserver
+    {
+    public:
+        virtual ~LineObserver();
+        // color is null for a line that was refused or ignored.
+        virtual void lineParsed(const QString& path, int lineNumber, const QSharedPointer<Color>& color) = 0;
+    };
+
     ColorEngine(const MsgLoggingProducer* producer, QObject* parent);
     ~ColorEngine() override;
 
@@ -40,6 +51,8 @@ public:
 
     void loadAllColorDbs();
     void addColorDatabase(const QString& path);
+    // The same, telling observer about every line.
+    void addColorDatabase(const QString& path, LineObserver* observer);
     void resolveAliases();
     QVector<QString> getColorDbs() const;
     void addColorDbOfDir(QDir& dir, QVector<QString>& files) const;
@@ -56,6 +69,9 @@ public:
     static QSharedPointer<Color> parseColorLine(const MsgLoggingProducer* producer, QString line);
     static QMap<QString, QSharedPointer<Color>> parseColorDatabaseFile(const MsgLoggingProducer* producer,
                                                                        const QString& path);
+    static QMap<QString, QSharedPointer<Color>> parseColorDatabaseFile(const MsgLoggingProducer* producer,
+                                                                       const QString& path,
+                                                                       LineObserver* observer);
     static void removeProcessedStringPart(const QString& processed, QString& text);
 
     // Colour database files and lines beyond these sizes are skipped: a
@@ -78,7 +94,7 @@ private:
     static bool parseNextColorDef(const MsgLoggingProducer* producer, ColorTextCursor& text, bool blinking,
                                   QSharedPointer<Color>& color);
     static bool readColorDatabaseLines(const MsgLoggingProducer* producer, const QString& path,
-                                       QMap<QString, QSharedPointer<Color>>& colors);
+                                       QMap<QString, QSharedPointer<Color>>& colors, LineObserver* observer);
 
     // visited holds the canonical paths of the folders listed already.
     void addColorDbOfDir(QDir& dir, QVector<QString>& files, QSet<QString>& visited) const;

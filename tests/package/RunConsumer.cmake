@@ -1,8 +1,12 @@
 # Installs the built project into a scratch prefix, then configures, builds
-# and runs a small outside project that finds it with find_package.
+# and runs a small outside project that finds it with find_package, without
+# LD_LIBRARY_PATH: the installed binaries find their libraries by run path.
+# Then moves the prefix and runs an installed tool from the new place.
 set(prefix ${WORK_DIR}/prefix)
+set(moved_prefix ${WORK_DIR}/prefix-moved)
 set(consumer_build ${WORK_DIR}/consumer-build)
-file(REMOVE_RECURSE ${prefix} ${consumer_build})
+file(REMOVE_RECURSE ${prefix} ${moved_prefix} ${consumer_build})
+unset(ENV{LD_LIBRARY_PATH})
 
 function(run)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -13,15 +17,39 @@ function(run)
 endfunction()
 
 run(${CMAKE_COMMAND} --install ${QVAS_BUILD_DIR} --prefix ${prefix})
+
+# Each installed library keeps its versioned soname and finds the others
+# through $ORIGIN.
+find_program(READELF readelf REQUIRED)
+file(GLOB libraries ${prefix}/lib*/lib*.so.*.*.*)
+list(LENGTH libraries library_count)
+if(NOT library_count EQUAL 3)
+  message(FATAL_ERROR "expected the three libraries, found: ${libraries}")
+endif()
+foreach(library IN LISTS libraries)
+  run(${READELF} -d ${library})
+  if(NOT last_output MATCHES "soname: \\[lib[A-Za-z]+\\.so\\.[0-9]+\\].*RUNPATH[^\n]*\\[\\$ORIGIN\\]")
+    message(FATAL_ERROR "${library}:\n${last_output}")
+  endif()
+endforeach()
+
 run(${CMAKE_COMMAND} -S ${CONSUMER_SOURCE_DIR} -B ${consumer_build} -DCMAKE_PREFIX_PATH=${prefix}
     -DSAMPLE_PLUGIN_DIR=${SAMPLE_PLUGIN_DIR}
     "-DCMAKE_CXX_FLAGS=${CONSUMER_FLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${CONSUMER_FLAGS}"
     "-DCMAKE_MODULE_LINKER_FLAGS=${CONSUMER_FLAGS}")
 run(${CMAKE_COMMAND} --build ${consumer_build})
-set(ENV{LD_LIBRARY_PATH} "${prefix}/lib:${prefix}/lib64:$ENV{LD_LIBRARY_PATH}")
 run(${consumer_build}/qvas-consumer)
 if(NOT last_output MATCHES "consumer: text ALERT_TEXT@0: Ex'Valve'"
    OR NOT last_output MATCHES "consumer panel: samplePanel page for DPE,ALERT_TEXT,PRIORITY")
   message(FATAL_ERROR "unexpected consumer output: ${last_output}")
 endif()
 message(STATUS "${last_output}")
+
+# A prefix moved elsewhere still runs: the tool finds its libraries through
+# $ORIGIN, not through the path it was installed under.
+file(RENAME ${prefix} ${moved_prefix})
+file(WRITE ${WORK_DIR}/colors/colorDB/one "\"Red\" N {255,0,0}\n")
+run(${moved_prefix}/bin/qvas-colordb show Red ${WORK_DIR}/colors)
+if(NOT last_output MATCHES "#ff0000")
+  message(FATAL_ERROR "unexpected qvas-colordb output: ${last_output}")
+endif()
