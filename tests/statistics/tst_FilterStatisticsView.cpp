@@ -354,13 +354,21 @@ void tst_FilterStatisticsView::spoilerOnlyHorizontal()
     QTRY_COMPARE(view.tabWidget()->tabText(1), QStringLiteral("Two"));
     view.tabWidget()->setCurrentIndex(1);
     QCOMPARE(view.spoiler()->title(), QStringLiteral("Two"));
-    // Back without a spoiler: the tabs survive the spoiler's deletion (the
-    // spoiler's clearView() once deleted the tab widget along with it).
+    // Back without a spoiler: the tabs survive the spoiler's deletion.
     view.setUseSpoiler(false);
     QVERIFY(!view.spoiler());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(view.tabWidget()->parentWidget(), &view);
     QCOMPARE(view.tabWidget()->count(), 2);
+    // clearView() alone, with no layout to take the tabs back, once deleted
+    // them along with the spoiler.
+    view.setUseSpoiler(true);
+    view.clearView();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(view.tabWidget()->parentWidget(), &view);
+    QCOMPARE(view.tabWidget()->count(), 2);
+    view.buildView();
+    QVERIFY(view.spoiler()->isAncestorOf(view.tabWidget()));
 }
 
 // A set whose layout changes 100 times a second: the event loop keeps
