@@ -69,16 +69,6 @@ public:
     QSharedPointer<AlarmsModel> model;
 };
 
-QSharedPointer<ValueFilterText> textFilter(const WildcardConfig& wc, const QString& property,
-                                           const QList<QPair<QString, int>>& rules, bool matchCase = false,
-                                           bool exclude = false)
-{
-    QSharedPointer<ValueFilterText> f(new ValueFilterText(wc, property, Constants::ValueSourceAlarm, matchCase));
-    for (const auto& rule : rules)
-        f->addItem(rule.first, rule.second, exclude);
-    return f;
-}
-
 } // namespace
 
 class tst_AlarmsProxyModel : public QObject
@@ -158,10 +148,9 @@ void tst_AlarmsProxyModel::incrementalEqualsRebuilt()
 
     // Unacknowledged alarms only: one reset.
     SourceAndFilter filter;
-    FilterRuleSet set(WildcardConfig(), true, false);
-    set.addValueFilter(textFilter(WildcardConfig(), "ACK_STATE", {{"unacknowledged", 0}}));
+    const auto unacknowledged = textFilter("ACK_STATE", "unacknowledged", ValueFilterTextItem::MatchExact);
     filter.setRuleContainer(QSharedPointer<FilterRuleContainer>(
-        new FilterRuleContainer(WildcardConfig(), {set}, false)));
+        new FilterRuleContainer(WildcardConfig(), {ruleSet(true, {unacknowledged})}, false)));
     live.setFilter(filter);
     QCOMPARE(resets.count(), 1);
     AlarmsProxyModel rebuilt(f.model, columns());

@@ -45,6 +45,7 @@ private slots:
     void textsAndMap();
     void mouseNumbering();
     void colours();
+    void testUnknownColourWarnsOnce();
     void testLongTextWidensWindow();
 
 private:
@@ -208,9 +209,20 @@ void tst_FilterStatistics::colours()
     QVERIFY(!widget.getSelectedLineColor().isValid());
     QCOMPARE(log.entries().last(),
              QStringLiteral("2|Invalid color name 'Broken' for selected line color of filter statistics"));
-    // An unknown colour once warned on every statistics update, that is on
-    // every alarm batch; now once a template.
+}
+
+// An unknown colour once warned on every statistics update, that is on
+// every alarm batch.
+void tst_FilterStatistics::testUnknownColourWarnsOnce()
+{
+    QSharedPointer<AlarmsModel> model(new AlarmsModel(testAlarmProperties(), nullptr));
+    MsgLoggingProducer producer;
+    FilterStatisticsWidget widget(&producer);
+    LogCapture log(&widget);
+    widget.setModel(model);
+    widget.setFilter("pumps", pumpFilter());
     widget.setBackColorSource(FilterViewItemConfiguration::ColorByCount);
+    widget.setTextTemplate("%bgColor%");
     const QString warning = QStringLiteral("2|invalid color WarningBg for placeHolder %bgColor%");
     for (int i = 1; i <= 5; ++i)
         model->addAlarms({testAlarm(*model, i, "A", "Pump failure", 80)});

@@ -85,6 +85,7 @@ private slots:
     void treeAndBrokenLayouts();
     void compareOnCurrentTabOnly();
     void spoilerOnlyHorizontal();
+    void testClearViewDanglingTabs();
     void fastChangingSet();
 
 private:
@@ -360,13 +361,22 @@ void tst_FilterStatisticsView::spoilerOnlyHorizontal()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(view.tabWidget()->parentWidget(), &view);
     QCOMPARE(view.tabWidget()->count(), 2);
-    // clearView() alone, with no layout to take the tabs back, once deleted
-    // them along with the spoiler.
+}
+
+// clearView() with a spoiler once deleted the tab widget along with it.
+void tst_FilterStatisticsView::testClearViewDanglingTabs()
+{
+    QVERIFY(makeSet("Set1", "One", items({"0,0,FPumps"})));
+    FilterStatisticsView view(m_wildcard);
+    QString errMsg;
+    view.setOrientation(Qt::Horizontal);
     view.setUseSpoiler(true);
+    QVERIFY(view.addConnections({"Set1"}, QSharedPointer<AlarmsModel>(), errMsg));
+    QVERIFY(view.spoiler());
     view.clearView();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(view.tabWidget()->parentWidget(), &view);
-    QCOMPARE(view.tabWidget()->count(), 2);
+    QCOMPARE(view.tabWidget()->count(), 1);
     view.buildView();
     QVERIFY(view.spoiler()->isAncestorOf(view.tabWidget()));
 }
