@@ -29,13 +29,27 @@ inline AlarmPtr testAlarm(const AlarmsModel& model, qint64 ident, const QString&
     return a;
 }
 
+// A text filter of property with one rule, wildcard unless told.
+inline QSharedPointer<ValueFilterText> textFilter(const QString& property, const QString& pattern,
+                                                  int method = ValueFilterTextItem::MatchWildcard)
+{
+    QSharedPointer<ValueFilterText> f(
+        new ValueFilterText(WildcardConfig(), property, Constants::ValueSourceAlarm, false));
+    f->addItem(pattern, method, false);
+    return f;
+}
+
+inline FilterRuleSet ruleSet(bool include, const QList<QSharedPointer<ValueFilter>>& filters)
+{
+    FilterRuleSet set(WildcardConfig(), include, false);
+    for (const QSharedPointer<ValueFilter>& f : filters)
+        set.addValueFilter(f);
+    return set;
+}
+
 // One include set: ALERT_TEXT matches the wildcard pattern.
 inline QSharedPointer<FilterRuleContainer> alertTextRules(const QString& pattern)
 {
-    WildcardConfig wc;
-    QSharedPointer<ValueFilterText> text(new ValueFilterText(wc, "ALERT_TEXT", Constants::ValueSourceAlarm, false));
-    text->addItem(pattern, ValueFilterTextItem::MatchWildcard, false);
-    FilterRuleSet set(wc, true, false);
-    set.addValueFilter(text);
-    return QSharedPointer<FilterRuleContainer>(new FilterRuleContainer(wc, {set}, false));
+    return QSharedPointer<FilterRuleContainer>(
+        new FilterRuleContainer(WildcardConfig(), {ruleSet(true, {textFilter("ALERT_TEXT", pattern)})}, false));
 }

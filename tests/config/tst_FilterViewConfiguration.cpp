@@ -41,38 +41,32 @@ void tst_FilterViewConfiguration::refused_data()
 {
     QTest::addColumn<QString>("json");
     QTest::addColumn<QString>("error");
-    QTest::addColumn<bool>("complete");
-    QTest::newRow("array") << "[1]" << "filter set 'S': the document must be a JSON object" << true;
+    QTest::newRow("array") << "[1]" << "filter set 'S': the document must be a JSON object";
     QTest::newRow("unknown key") << R"({ "cell": { "colour": 1 } })"
                                  << "filter set 'S': unknown key 'cell.colour'; expected one of: frameShape, frameShadow, "
                                     "lineWidth, midLineWidth, backColorSource, foreColorSource, text, toolTip, "
-                                    "selectedLineColor, selectedLineWidth, userData"
-                                 << true;
+                                    "selectedLineColor, selectedLineWidth, userData";
     QTest::newRow("shape") << R"({ "container": { "frameShape": "Round" } })"
                            << "filter set 'S': key 'container.frameShape' must be one of NoFrame, Box, Panel, "
-                              "WinPanel, HLine, VLine, StyledPanel"
-                           << true;
+                              "WinPanel, HLine, VLine, StyledPanel";
     QTest::newRow("row range") << R"({ "items": [ { "filter": "A" }, { "row": 100, "filter": "B" } ] })"
-                               << "filter set 'S': key 'items[1].row' must be a whole number from 0 to 99" << true;
-    QTest::newRow("huge column") << R"({ "items": [ { "column": 1e300, "filter": "B" } ] })"
-                                 << "filter set 'S': key 'items[0].column' must be a whole number from 0 to 99" << true;
+                               << "filter set 'S': key 'items[1].row' must be a whole number from 0 to 99";
     QTest::newRow("no filter") << R"({ "items": [ { "row": 1 } ] })"
-                               << "filter set 'S': key 'items[0].filter' must be the name of a filter datapoint" << true;
+                               << "filter set 'S': key 'items[0].filter' must be the name of a filter datapoint";
     QTest::newRow("items not array") << R"({ "items": {} })"
-                                     << "filter set 'S': key 'items' must be an array of at most 1000 objects" << true;
+                                     << "filter set 'S': key 'items' must be an array of at most 1000 objects";
 }
 
 void tst_FilterViewConfiguration::refused()
 {
     QFETCH(QString, json);
     QFETCH(QString, error);
-    QFETCH(bool, complete);
     FilterViewConfiguration config;
     // A configuration read before is not kept half-changed by a failed read.
     QVERIFY(config.fromJson(R"({ "items": [ { "filter": "Old" } ] })", "S"));
     QVERIFY(!config.fromJson(json.toUtf8(), "S"));
     QCOMPARE(config.getErrorText(), error);
-    QCOMPARE(config.isErrorTextComplete(), complete);
+    QVERIFY(config.isErrorTextComplete());
     QVERIFY(config.getItems().isEmpty());
     QCOMPARE(config.getViewKind(), 0);
 }

@@ -146,7 +146,6 @@ void tst_FilterWidgetKinds::dateEditorsPerMethod_data()
     QTest::addColumn<bool>("second");
     QTest::newRow("between") << 3 << true << true;
     QTest::newRow("before") << 1 << true << false;
-    QTest::newRow("after") << 2 << true << false;
     QTest::newRow("back to select") << 0 << false << false;
 }
 

@@ -1,11 +1,9 @@
 #include "LogCapture.h"
+#include "TestAlarms.h"
 #include "TestTextRuleFilter.h"
 
 #include <filters/StructuredFilterUi.h>
 #include <patterns/CompletionSource.h>
-
-#include <filtervalues/FilterRuleContainer.h>
-#include <filtervalues/ValueFilterText.h>
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -53,19 +51,13 @@ public:
 };
 
 // A filter with one text rule for ALERT_TEXT, or none for an empty pattern.
-SourceAndFilter filterOf(const MsgLoggingProducer* log, const QString& pattern)
+SourceAndFilter filterOf(const QString& pattern)
 {
-    WildcardConfig config(log);
-    QList<FilterRuleSet> sets;
-    if (!pattern.isEmpty()) {
-        FilterRuleSet set(config, true, false);
-        QSharedPointer<ValueFilterText> text(
-            new ValueFilterText(config, "ALERT_TEXT", Constants::ValueSourceAlarm, false));
-        text->addItem(pattern, ValueFilterTextItem::MatchWildcard, false);
-        set.addValueFilter(text);
-        sets << set;
-    }
-    return SourceAndFilter(new FilterRuleContainer(config, sets, false), QString());
+    SourceAndFilter filter;
+    filter.setRuleContainer(pattern.isEmpty() ? QSharedPointer<FilterRuleContainer>(
+                                new FilterRuleContainer(WildcardConfig(), {}, false))
+                                              : alertTextRules(pattern));
+    return filter;
 }
 
 QString rulesOf(const SourceAndFilter& filter)
@@ -117,27 +109,27 @@ void tst_StructuredFilterUi::defaultFilterActions()
     QFETCH(bool, displayed);
 
     TestPanel panel(m_config);
-    panel.editor = filterOf(&m_config, editor);
-    panel.setDefaultFilter(filterOf(&m_config, given), UserSettings::DefaultFilterAction(action));
+    panel.editor = filterOf(editor);
+    panel.setDefaultFilter(filterOf(given), UserSettings::DefaultFilterAction(action));
     QCOMPARE(panel.isUseDefaultFilter(), useDefault);
-    QCOMPARE(rulesOf(panel.getDefaultFilter()), rulesOf(filterOf(&m_config, default_)));
+    QCOMPARE(rulesOf(panel.getDefaultFilter()), rulesOf(filterOf(default_)));
     QCOMPARE(panel.displayed.size(), displayed ? 1 : 0);
     if (displayed)
-        QCOMPARE(panel.displayed.first(), QStringLiteral("1:") + rulesOf(filterOf(&m_config, default_)));
+        QCOMPARE(panel.displayed.first(), QStringLiteral("1:") + rulesOf(filterOf(default_)));
 }
 
 void tst_StructuredFilterUi::useFlagClearingAndFailedDisplay()
 {
     TestPanel panel(m_config);
     LogCapture log(&panel);
-    panel.setDefaultFilter(filterOf(&m_config, "pump*"), UserSettings::ApplyDefaultFilter);
-    const QString stored = rulesOf(filterOf(&m_config, "pump*"));
+    panel.setDefaultFilter(filterOf("pump*"), UserSettings::ApplyDefaultFilter);
+    const QString stored = rulesOf(filterOf("pump*"));
     panel.setUseDefaultFilter(false);
     QCOMPARE(rulesOf(panel.getDefaultFilter()), QStringLiteral("empty"));
     panel.setUseDefaultFilter(true);
     QCOMPARE(rulesOf(panel.getDefaultFilter()), stored);
     // The default is a copy: later changes of the editor do not reach it.
-    panel.editor = filterOf(&m_config, "valve*");
+    panel.editor = filterOf("valve*");
     QCOMPARE(rulesOf(panel.getDefaultFilter()), stored);
 
     panel.displayed.clear();
@@ -146,7 +138,7 @@ void tst_StructuredFilterUi::useFlagClearingAndFailedDisplay()
     QCOMPARE(panel.displayed, (QStringList{"2:empty", "1:" + stored}));
 
     panel.failWith = QStringLiteral("no widget for ALERT_TEXT");
-    panel.setDefaultFilter(filterOf(&m_config, "x"), UserSettings::ApplyDefaultFilter);
+    panel.setDefaultFilter(filterOf("x"), UserSettings::ApplyDefaultFilter);
     QCOMPARE(log.entries().filter("2|"), QStringList{"2|error applying default filter: no widget for ALERT_TEXT"});
 }
 

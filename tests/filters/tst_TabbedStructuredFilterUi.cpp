@@ -1,5 +1,6 @@
 #include "FakeCompletionLibrary.h"
 #include "LogCapture.h"
+#include "TestAlarms.h"
 
 #include <access/EwoActions.h>
 #include <filters/SingleFilterTab.h>
@@ -7,8 +8,6 @@
 #include <patterns/CompletionSource.h>
 
 #include <environment/Resources.h>
-#include <filtervalues/FilterRuleContainer.h>
-#include <filtervalues/ValueFilterText.h>
 
 #include <QApplication>
 #include <QDir>
@@ -27,21 +26,6 @@ namespace {
 // filter on and a text rule list for ALERT_TEXT, one for DPE, and a widget
 // that fails on BROKEN.
 const QString kPlugin = QStringLiteral("tabPages");
-
-QSharedPointer<ValueFilter> textFilter(const QString& property, const QString& pattern, bool exclude = false)
-{
-    QSharedPointer<ValueFilterText> f(new ValueFilterText(WildcardConfig(), property, Constants::ValueSourceAlarm, false));
-    f->addItem(pattern, ValueFilterTextItem::MatchWildcard, exclude);
-    return f;
-}
-
-FilterRuleSet ruleSet(bool include, const QList<QSharedPointer<ValueFilter>>& filters)
-{
-    FilterRuleSet set(WildcardConfig(), include, false);
-    for (const QSharedPointer<ValueFilter>& f : filters)
-        set.addValueFilter(f);
-    return set;
-}
 
 SourceAndFilter filterOf(const QList<FilterRuleSet>& sets, bool matchCase = false)
 {

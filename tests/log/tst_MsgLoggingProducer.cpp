@@ -91,8 +91,6 @@ void tst_MsgLoggingProducer::thresholdSkipsBuildingTheMessage_data()
     QTest::newRow("below") << 2 << 1 << false;
     QTest::newRow("equal") << 2 << 2 << true;
     QTest::newRow("above") << 2 << 3 << true;
-    QTest::newRow("trace threshold logs trace") << 0 << 0 << true;
-    QTest::newRow("error threshold drops warning") << 3 << 2 << false;
 }
 
 void tst_MsgLoggingProducer::thresholdSkipsBuildingTheMessage()

@@ -162,8 +162,11 @@ void tst_SysConnectModel::monitorChanges()
     QSignalSpy widths(&m, SIGNAL(columnWidhtCanChange()));
     SysConnectMonitor* monitor = SysConnectMonitor::getInstance();
 
-    // S003 is number 7 (numbers run in reverse name order).
-    monitor->setSystemConnected(7, false);
+    // S003 is number 7 (numbers run in reverse name order). A call that
+    // changes nothing says so and signals nothing.
+    QVERIFY(monitor->setSystemConnected(7, false));
+    QVERIFY(!monitor->setSystemConnected(7, false));
+    QVERIFY(!monitor->setSystemConnected(99, false));
     QCOMPARE(m.index(3, 0).data().toString() + m.index(3, 0).data(Qt::DecorationRole).typeName(),
              QStringLiteral("S003QIcon"));
     QCOMPARE(changed.count(), 1);
@@ -175,7 +178,8 @@ void tst_SysConnectModel::monitorChanges()
     QCOMPARE(widths.count(), 1);
 
     monitor->setSystemConnected(7, false);
-    monitor->removeSystem(7);
+    QVERIFY(monitor->removeSystem(7));
+    QVERIFY(!monitor->removeSystem(7));
     QCOMPARE(m.rowCount(), 10);
     QVERIFY(m.index(3, 0).data(Qt::DecorationRole).isValid());
     QCOMPARE(resets.count(), 0);
