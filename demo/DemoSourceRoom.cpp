@@ -148,8 +148,8 @@ QString DemoSourceRoom::summary() const
                                    : tr("Live alarms");
     QString rules = m_applied.isEmpty() ? tr("no filter") : m_applied.getRuleContainer()->toString();
     // Short enough for the one line of the collapsed area in a narrow window.
-    if (rules.size() > 80)
-        rules = rules.left(77) + QStringLiteral("...");
+    if (rules.size() > 60)
+        rules = rules.left(57) + QStringLiteral("...");
     return tr("Source and filters: %1, %2").arg(source, rules);
 }
 

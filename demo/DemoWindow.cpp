@@ -283,8 +283,9 @@ void DemoWindow::restoreLayout()
     // Moved into the spoiler, the area stays open while the spoiler's
     // closing animation runs, and the window grows to hold it meanwhile:
     // give the table its room back once the spoiler is closed.
-    const QSize size = this->size();
-    QTimer::singleShot(m_source->spoiler()->animationDuration() + 100, this, [this, size]() { resize(size); });
+    const int height = this->height();
+    QTimer::singleShot(m_source->spoiler()->animationDuration() + 100, this,
+                       [this, height]() { resize(width(), height); });
 }
 
 void DemoWindow::saveLayout() const
