@@ -18,11 +18,13 @@
 #include <logging/MsgLoggingMessage.h>
 #include <models/AlarmsProxyModel.h>
 
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTextStream>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -286,6 +288,28 @@ void DemoSourceRoom::applySourceNow()
 {
     if (m_panel)
         m_panel->applyFilterRequest();
+}
+
+bool DemoSourceRoom::event(QEvent* event)
+{
+    // The panel's layout changed (a tab, a page, another panel): the open
+    // spoiler is refitted once the layout has settled.
+    if (event->type() == QEvent::LayoutRequest)
+        QTimer::singleShot(0, this, SLOT(refitSpoiler()));
+    return QWidget::event(event);
+}
+
+void DemoSourceRoom::refitSpoiler()
+{
+    if (!m_spoiler || !m_spoiler->isInSpoiler())
+        return;
+    const int height = sizeHint().height();
+    if (height == m_fittedHeight)
+        return;
+    m_fittedHeight = height;
+    m_spoiler->updateContentGeometry();
+    if (m_spoiler->getWidgetVisibility() == UserSettings::AreaExpanded)
+        m_spoiler->setWidgetVisibility(UserSettings::AreaExpanded, true);
 }
 
 void DemoSourceRoom::setInSpoiler(bool inSpoiler)

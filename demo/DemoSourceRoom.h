@@ -67,7 +67,11 @@ signals:
     void panelBuilt();
     void message(const QString& text);
 
+protected:
+    bool event(QEvent* event) override;
+
 private slots:
+    void refitSpoiler();
     void panelChanged();
     void quickFilterChanged(const QuickCellFilter& filter);
     void filterActionRequested(const QString& action);
@@ -92,4 +96,6 @@ private:
     AlarmsProxyModel* m_archive = nullptr;
     DemoHistoryRoom* m_history = nullptr;
     Spoiler* m_spoiler = nullptr;
+    // The area's height the spoiler was last fitted to.
+    int m_fittedHeight = -1;
 };
