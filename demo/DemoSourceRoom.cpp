@@ -233,10 +233,9 @@ bool DemoSourceRoom::loadFilter(const QString& path)
     SourceAndFilter filter(m_producer, QFileInfo(path).completeBaseName());
     if (!m_panel) {
         error = tr("there is no panel to show it");
-    } else if (!JsonFile::read(path, text, error)) {
-        error.remove(0, path.size() + 2);  // the message names the file itself
-    } else if (FilterJson::fromText(text, m_config.getWildcardConfig(), &m_config.getAlarmModelConfiguration(), filter,
-                                    error)) {
+    } else if (JsonFile::read(path, text, error)
+               && FilterJson::fromText(text, m_config.getWildcardConfig(), &m_config.getAlarmModelConfiguration(),
+                                       filter, error)) {
         const WFilter::FilterDisplayResult shown = m_panel->displayFilter(filter, StructuredFilterUi::EditorFilter, error);
         if (shown == WFilter::FilterDisplayed || shown == WFilter::FilterPartlyDisplayed) {
             MSG_LOG(m_producer, MsgLoggerEnums::LogInfo) << "filter loaded: " << path;

@@ -8,18 +8,18 @@ bool JsonFile::read(const QString& path, QByteArray& text, QString& errMsg, qint
     const QFileInfo info(path);
     // Checked before opening: opening a named pipe waits for a writer.
     if (info.exists() && !info.isFile()) {
-        errMsg = QStringLiteral("%1: not a regular file").arg(path);
+        errMsg = QStringLiteral("not a regular file");
         return false;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        errMsg = QStringLiteral("%1: cannot read: %2").arg(path, file.errorString());
+        errMsg = QStringLiteral("cannot read: %1").arg(file.errorString());
         return false;
     }
     // Read one byte past the limit: a file may grow, or misreport its size.
     const QByteArray bytes = file.read(maxBytes + 1);
     if (bytes.size() > maxBytes) {
-        errMsg = QStringLiteral("%1: larger than %2 bytes").arg(path).arg(maxBytes);
+        errMsg = QStringLiteral("larger than %1 bytes").arg(maxBytes);
         return false;
     }
     text = bytes;

@@ -14,6 +14,6 @@ class ALARMMODELS_EXPORT JsonFile
 public:
     static constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
 
-    // False with errMsg "<path>: <reason>" when the file is not read.
+    // False with the reason in errMsg when the file is not read; callers name the file.
     static bool read(const QString& path, QByteArray& text, QString& errMsg, qint64 maxBytes = kMaxBytes);
 };

@@ -259,8 +259,11 @@ bool JsonParser::parse(const QByteArray& json, AlarmScreenConfiguration& config,
 bool JsonParser::parseFile(const QString& path, AlarmScreenConfiguration& config, QString& errMsg)
 {
     QByteArray text;
-    if (!JsonFile::read(path, text, errMsg))
+    QString reason;
+    if (!JsonFile::read(path, text, reason)) {
+        errMsg = QStringLiteral("%1: %2").arg(path, reason);
         return false;
+    }
     QString error;
     if (!parse(text, config, error)) {
         errMsg = QStringLiteral("%1: %2").arg(path, error);
