@@ -75,6 +75,8 @@ const OptionText kOptions[] = {
      nullptr, nullptr},
     {"columns-rule", "Show the plug-in's column filter page and type TEXT as the priority rules.", "TEXT", nullptr},
     {"width", "Window width in pixels.", "PIXELS", nullptr},
+    {"lang", "The screen's language as a locale name, such as de or en (default: the system's).", "LOCALE",
+     nullptr},
 };
 
 // The window with any popup or dialog open over it, composed from their own
@@ -174,6 +176,11 @@ void DemoCommandLine::process(const QApplication& app)
 QString DemoCommandLine::projectDir() const
 {
     return QDir(m_parser.value(QStringLiteral("project"))).absolutePath();
+}
+
+QLocale DemoCommandLine::locale() const
+{
+    return isSet(QStringLiteral("lang")) ? QLocale(m_parser.value(QStringLiteral("lang"))) : QLocale::system();
 }
 
 QString DemoCommandLine::configFile() const

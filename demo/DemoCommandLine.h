@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCommandLineParser>
+#include <QLocale>
 
 class DemoWindow;
 class QApplication;
@@ -17,6 +18,8 @@ public:
     void process(const QApplication& app);
     QString projectDir() const;
     QString configFile() const;
+    // The language asked for with --lang, or the system's.
+    QLocale locale() const;
     bool isSet(const QString& name) const { return m_parser.isSet(name); }
     // The exit status for an option whose value is wrong (said on stderr), or -1.
     int checkValues() const;

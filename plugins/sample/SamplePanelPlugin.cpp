@@ -4,6 +4,7 @@
 #include "SamplePanel.h"
 #include "SampleTextRules.h"
 
+#include <Qvas.h>
 #include <configuration/AlarmScreenConfiguration.h>
 #include <patterns/ExpandingStringPatternEdit.h>
 #include <patterns/StringPatternEditor.h>
@@ -38,6 +39,13 @@ WFilter* createPatternEditor(const WildcardConfig& wildcard, const QString& prop
 
 } // namespace
 
+SamplePanelPlugin::SamplePanelPlugin()
+{
+    // The host has set the locale by now (QLocale::setDefault); the texts
+    // of this plug-in are built into it as a resource.
+    Qvas::installTranslator(QLocale(), QStringLiteral("qvas-sample"));
+}
+
 SourceAndFiltersUi* SamplePanelPlugin::create(const AlarmScreenConfiguration& config, QWidget* parent)
 {
     return new SamplePanel(config, parent);
@@ -52,7 +60,9 @@ QWidget* SamplePanelPlugin::buildStructuredFilterPageUi(const AlarmScreenConfigu
         const char* property;
         const char* title;
     };
-    const Column columns[] = {{"DPE", "Datapoint"}, {"ALERT_TEXT", "Alarm text"}, {"PRIORITY", "Priority"}};
+    const Column columns[] = {{"DPE", QT_TRANSLATE_NOOP("QObject", "Datapoint")},
+                              {"ALERT_TEXT", QT_TRANSLATE_NOOP("QObject", "Alarm text")},
+                              {"PRIORITY", QT_TRANSLATE_NOOP("QObject", "Priority")}};
     auto* page = new QWidget;
     auto* layout = new QHBoxLayout(page);
     layout->setContentsMargins(0, 2, 0, 0);

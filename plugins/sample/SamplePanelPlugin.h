@@ -12,6 +12,8 @@ class SamplePanelPlugin : public QObject, public SourceAndFiltersUiFactoryPlugin
     Q_PLUGIN_METADATA(IID SourceAndFiltersUiFactoryPlugin_iid)
     Q_INTERFACES(SourceAndFiltersUiFactoryPlugin)
 public:
+    // Installs the plug-in's translation for the application's locale.
+    SamplePanelPlugin();
     SourceAndFiltersUi* create(const AlarmScreenConfiguration& config, QWidget* parent) override;
     QWidget* buildStructuredFilterPageUi(const AlarmScreenConfiguration& config, QStringList& list) override;
 };

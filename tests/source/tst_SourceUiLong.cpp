@@ -1,6 +1,7 @@
 #include "LogCapture.h"
 
 #include <access/EwoActions.h>
+#include <Qvas.h>
 #include <source/SourceUiLong.h>
 
 #include <configuration/AlarmScreenConfiguration.h>
@@ -62,6 +63,8 @@ private slots:
     void prepareArchiveModeAndAddToFilter();
     void countsAndMarkers();
     void unexpectedInput();
+    void translations_data();
+    void translations();
 
 private:
     AlarmScreenConfiguration m_config;
@@ -260,6 +263,33 @@ void tst_SourceUiLong::unexpectedInput()
     QCOMPARE(control.getMode(), Constants::SourceModeOnline);
     QCOMPARE(log.entries(), (QStringList{"2|sourceModeIndexActivated: unexpected combo box index for new mode: 5",
                                          "3|sourceButtonClicked: click signal from unexpected button"}));
+}
+
+void tst_SourceUiLong::translations_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<QString>("applyText");
+    QTest::newRow("German") << "de" << true << "Anwenden";
+    QTest::newRow("German, Swiss") << "de_CH" << true << "Anwenden";
+    // No French: the German one installed before must be gone too.
+    QTest::newRow("French") << "fr" << false << "Apply";
+    QTest::newRow("German again") << "de_DE" << true << "Anwenden";
+    QTest::newRow("English") << "en_US" << false << "Apply";
+}
+
+void tst_SourceUiLong::translations()
+{
+    QFETCH(QString, locale);
+    QFETCH(bool, installed);
+    QFETCH(QString, applyText);
+    QCOMPARE(Qvas::installTranslator(QLocale(locale)), installed);
+    SourceUiLong control(m_config, nullptr);
+    QCOMPARE(child<QToolButton>(control, "buttonApply")->text(), applyText);
+    // Log lines are content, not interface: the same in every language.
+    LogCapture log(&control, 1);
+    QMetaObject::invokeMethod(&control, "sourceButtonClicked");
+    QCOMPARE(log.entries(), QStringList{"3|sourceButtonClicked: click signal from unexpected button"});
 }
 
 QTEST_MAIN(tst_SourceUiLong)
