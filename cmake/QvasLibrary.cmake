@@ -32,6 +32,7 @@ endfunction()
 function(qvas_set_install_rpath target destination)
   # Both folders are relative to the prefix; any common root gives the same path.
   file(RELATIVE_PATH to_libdir /prefix/${destination} /prefix/${CMAKE_INSTALL_LIBDIR})
+  string(REGEX REPLACE "/$" "" to_libdir "${to_libdir}")
   if(to_libdir STREQUAL "")
     set(rpath "$ORIGIN")
   else()

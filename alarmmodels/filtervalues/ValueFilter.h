@@ -41,6 +41,8 @@ protected:
     QString propertyText() const;
     // Property, source and match case equal; kinds add their rules.
     bool isSameProperty(const ValueFilter& other) const;
+    // For a filter widget whose column is set after it was made.
+    void setValueId(const QString& valueId) { m_valueId = valueId; }
 
 private:
     WildcardConfig m_wildcardConfig;

@@ -1,10 +1,11 @@
 #include "SamplePanel.h"
 
+#include "ui_SampleQuickFilterRow.h"
+
 #include <filters/TabbedStructuredFilterUi.h>
 #include <patterns/QuickFilterEditor.h>
 #include <source/SourceUiLong.h>
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -28,14 +29,14 @@ SamplePanel::SamplePanel(const AlarmScreenConfiguration& config, QWidget* parent
     structured->setMayApplySettings(true);
     layout->addWidget(structured, 1);
     setStructuredFilterUI(structured);
-    auto* quickRow = new QHBoxLayout;
-    quickRow->addWidget(new QLabel(tr("Quick filter:")));
-    auto* editor = new QuickFilterEditor(this);
-    editor->setObjectName(QStringLiteral("quickFilter"));
-    editor->setWildcardConfig(config.getWildcardConfig());
-    quickRow->addWidget(editor, 1);
-    layout->addLayout(quickRow);
-    setQuickFilterEditor(editor);
+    // The quick filter row is a form made in Qt Designer with the library's
+    // Designer plug-in.
+    auto* quickRow = new QWidget(this);
+    Ui_SampleQuickFilterRow quickUi;
+    quickUi.setupUi(quickRow);
+    quickUi.quickFilter->setWildcardConfig(config.getWildcardConfig());
+    layout->addWidget(quickRow);
+    setQuickFilterEditor(quickUi.quickFilter);
 }
 
 QList<QWidget*> SamplePanel::getTabGroups() const

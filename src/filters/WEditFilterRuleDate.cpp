@@ -21,6 +21,11 @@ WEditFilterRuleDate::WEditFilterRuleDate(const WildcardConfig& wildcardConfig, c
     connect(ui->dtSecond, SIGNAL(dateTimeChanged(const QDateTime&)), this, SLOT(dateTimeChanged(const QDateTime&)));
 }
 
+WEditFilterRuleDate::WEditFilterRuleDate(QWidget* parent)
+    : WEditFilterRuleDate(WildcardConfig(), QString(), Constants::ValueSourceAlarm, tr("yyyy/MM/dd HH:mm"), parent)
+{
+}
+
 WEditFilterRuleDate::~WEditFilterRuleDate()
 {
     delete ui;

@@ -14,6 +14,9 @@ class QVAS_EXPORT WEditFilterRuleDate : public WFilter
 public:
     WEditFilterRuleDate(const WildcardConfig& wildcardConfig, const QString& columnId,
                         Constants::ValueSource source, const QString& displayFormat, QWidget* parent);
+    // For forms: the default wildcards, alarm values, the form's display
+    // format, the column set later (columnId).
+    explicit WEditFilterRuleDate(QWidget* parent);
     ~WEditFilterRuleDate() override;
 
     // Both dates go into the filter, also the second one that "before" and

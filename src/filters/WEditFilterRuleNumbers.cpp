@@ -22,6 +22,17 @@ WEditFilterRuleNumbers::WEditFilterRuleNumbers(const WildcardConfig& wildcardCon
         ui->txtInput->setPlaceholderText(QString(wildcardConfig.matchAllChar));
 }
 
+WEditFilterRuleNumbers::WEditFilterRuleNumbers(QWidget* parent)
+    : WEditFilterRuleNumbers(WildcardConfig(), QString(), Constants::ValueSourceAlarm, parent)
+{
+}
+
+void WEditFilterRuleNumbers::setColumnId(const QString& columnId)
+{
+    WFilter::setColumnId(columnId);
+    setValueId(columnId);
+}
+
 WEditFilterRuleNumbers::~WEditFilterRuleNumbers()
 {
     delete ui;

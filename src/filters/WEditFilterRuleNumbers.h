@@ -19,6 +19,10 @@ class QVAS_EXPORT WEditFilterRuleNumbers : public WFilter, private ValueFilterNu
 public:
     WEditFilterRuleNumbers(const WildcardConfig& wildcardConfig, const QString& columnId,
                            Constants::ValueSource source, QWidget* parent);
+    // For forms: the default wildcards, alarm values, the column set later (columnId).
+    explicit WEditFilterRuleNumbers(QWidget* parent);
+    // Also the column of the rules this widget parses.
+    void setColumnId(const QString& columnId) override;
     ~WEditFilterRuleNumbers() override;
 
     // The syntax of one rule, for page builders that check texts themselves.

@@ -14,6 +14,11 @@ WEditFilterRuleSingleValue::WEditFilterRuleSingleValue(const WildcardConfig& wil
     connect(ui->choiceList, SIGNAL(currentIndexChanged(int)), this, SLOT(filterItemSelected(int)));
 }
 
+WEditFilterRuleSingleValue::WEditFilterRuleSingleValue(QWidget* parent)
+    : WEditFilterRuleSingleValue(WildcardConfig(), QString(), Constants::ValueSourceAlarm, parent)
+{
+}
+
 WEditFilterRuleSingleValue::WEditFilterRuleSingleValue(const WildcardConfig& wildcardConfig, const QString& columnId,
                                                        Constants::ValueSource source, const QStringList& choices,
                                                        QWidget* parent)

@@ -18,6 +18,8 @@ class QVAS_EXPORT WEditFilterRuleSingleValue : public WFilter
 public:
     WEditFilterRuleSingleValue(const WildcardConfig& wildcardConfig, const QString& columnId,
                                Constants::ValueSource source, QWidget* parent);
+    // For forms: the default wildcards, alarm values, the column set later (columnId).
+    explicit WEditFilterRuleSingleValue(QWidget* parent);
     // Entries of plain strings carry no value: choosing one gives no filter.
     WEditFilterRuleSingleValue(const WildcardConfig& wildcardConfig, const QString& columnId,
                                Constants::ValueSource source, const QStringList& choices, QWidget* parent);

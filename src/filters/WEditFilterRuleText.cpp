@@ -38,6 +38,11 @@ WEditFilterRuleText::WEditFilterRuleText(const WildcardConfig& wildcardConfig, c
     connect(ui->tableWidget, SIGNAL(cellChanged(int, int)), this, SLOT(cellDataChanged(int, int)));
 }
 
+WEditFilterRuleText::WEditFilterRuleText(QWidget* parent)
+    : WEditFilterRuleText(WildcardConfig(), QString(), Constants::ValueSourceAlarm, parent)
+{
+}
+
 WEditFilterRuleText::~WEditFilterRuleText()
 {
     delete ui;

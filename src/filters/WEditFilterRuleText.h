@@ -27,6 +27,9 @@ public:
     bool setFilter(const QSharedPointer<ValueFilter>& filter, bool matchCase, QString& errMsg) override;
 
 protected:
+    // For a subclass placed in a form: the default wildcards, alarm values,
+    // the column set later (columnId).
+    explicit WEditFilterRuleText(QWidget* parent);
     QToolButton* createToolButton();
 
     Ui_WEditFilterRuleText* ui;

@@ -37,6 +37,11 @@ void WFilter::setCompletionStrings(const QStringList& /*completions*/)
 {
 }
 
+void WFilter::setColumnId(const QString& columnId)
+{
+    m_columnId = columnId;
+}
+
 QString WFilter::getColumnId() const
 {
     return m_columnId;

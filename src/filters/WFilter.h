@@ -18,6 +18,8 @@
 class QVAS_EXPORT WFilter : public QWidget, public MsgLoggingProducer
 {
     Q_OBJECT
+    // Set in a form (Qt Designer) for a widget made with its parent only.
+    Q_PROPERTY(QString columnId READ getColumnId WRITE setColumnId)
 public:
     enum FilterDisplayResult
     {
@@ -45,6 +47,8 @@ public slots:
     virtual void setMatchCase(bool matchCase) = 0;
     virtual void setCompletionStrings(const QStringList& completions);
     virtual QString getColumnId() const;
+    // The column whose filter this widget edits from now on.
+    virtual void setColumnId(const QString& columnId);
     virtual Constants::ValueSource getSource() const;
 
 signals:

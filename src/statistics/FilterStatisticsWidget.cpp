@@ -24,6 +24,11 @@ QColor engineColor(const MsgLoggingProducer* producer, const QString& name)
 
 } // namespace
 
+FilterStatisticsWidget::FilterStatisticsWidget(QWidget* parent)
+    : FilterStatisticsWidget(nullptr, parent)
+{
+}
+
 FilterStatisticsWidget::FilterStatisticsWidget(MsgLoggingProducer* producer, QWidget* parent, Qt::WindowFlags flags)
     : QLabel(parent, flags)
     , FilterStatisticsValueConsumer(WildcardConfig(producer))

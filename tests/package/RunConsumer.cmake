@@ -33,6 +33,17 @@ foreach(library IN LISTS libraries)
   endif()
 endforeach()
 
+# The Designer plug-in lies where Designer looks with QT_PLUGIN_PATH=<prefix>/lib/qt5/plugins
+# and finds the libraries three folders up.
+file(GLOB designer_plugin ${prefix}/lib*/qt5/plugins/designer/libqvasdesigner.so)
+if(NOT designer_plugin)
+  message(FATAL_ERROR "the Designer plug-in is not installed")
+endif()
+run(${READELF} -d ${designer_plugin})
+if(NOT last_output MATCHES "RUNPATH[^\n]*\\[\\$ORIGIN/\\.\\./\\.\\./\\.\\.\\]")
+  message(FATAL_ERROR "${designer_plugin}:\n${last_output}")
+endif()
+
 run(${CMAKE_COMMAND} -S ${CONSUMER_SOURCE_DIR} -B ${consumer_build} -DCMAKE_PREFIX_PATH=${prefix}
     -DSAMPLE_PLUGIN_DIR=${SAMPLE_PLUGIN_DIR}
     "-DCMAKE_CXX_FLAGS=${CONSUMER_FLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${CONSUMER_FLAGS}"

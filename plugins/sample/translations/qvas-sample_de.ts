@@ -73,6 +73,9 @@
         <source>&lt;b&gt;Sources and filters&lt;/b&gt; (sample plug-in panel)</source>
         <translation>&lt;b&gt;Quellen und Filter&lt;/b&gt; (Bereich aus dem Beispiel-Plug-in)</translation>
     </message>
+</context>
+<context>
+    <name>SampleQuickFilterRow</name>
     <message>
         <source>Quick filter:</source>
         <translation>Schnellfilter:</translation>
