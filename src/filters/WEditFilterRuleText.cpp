@@ -239,10 +239,22 @@ bool WEditFilterRuleText::setFilter(const QSharedPointer<ValueFilter>& filter, b
     auto* textFilter = dynamic_cast<ValueFilterText*>(filter.data());
     if (!textFilter)
         return false;
-    ui->tableWidget->setRowCount(0);
+    // A shown table places every row's buttons anew for each row inserted,
+    // which makes a long list cost the square of its rows; hidden while it
+    // is filled, it places them once when it is shown again.
+    QTableWidget* table = ui->tableWidget;
+    const bool wasShown = table->isVisible();
+    if (wasShown)
+        table->hide();
+    table->setRowCount(0);
+    bool ok = true;
     for (const ValueFilterTextItem& item : textFilter->getItems()) {
-        if (!addRowOfFilter(item))
-            return false;
+        if (!addRowOfFilter(item)) {
+            ok = false;
+            break;
+        }
     }
-    return true;
+    if (wasShown)
+        table->show();
+    return ok;
 }

@@ -127,11 +127,19 @@ void tst_WEditFilterRuleText::roundTrip()
     WildcardConfig config;
     TestTextRuleFilter w(config, kColumn, Constants::ValueSourceAlarm);
     addRows(w, {QStringLiteral("left over")});
+    // Filled while shown, the list is shown again.
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* table = w.findChild<QTableWidget*>();
+    QSignalSpy changed(&w, SIGNAL(filterChanged()));
 
     QString errMsg;
     QVERIFY(w.setFilter(textFilter(config, rules), false, errMsg));
     QVERIFY(errMsg.isEmpty());
     QCOMPARE(rowsShown(w), shown);
+    QVERIFY(table->isVisible());
+    // Each row: added, then its pattern set.
+    QCOMPARE(changed.count(), 2 * table->rowCount());
 
     const QSharedPointer<ValueFilter> back = w.getFilter(true);
     if (rules.isEmpty()) {
