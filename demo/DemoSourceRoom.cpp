@@ -41,6 +41,9 @@ DemoSourceRoom::DemoSourceRoom(const QString& projectDir, const AlarmScreenConfi
     layout->setContentsMargins(0, 0, 0, 0);
     const QString configured = m_config.getFilterWidgetConfiguration().panelPlugin;
     m_pluginName = configured.isEmpty() ? QStringLiteral("qvasSamplePanel") : configured;
+    m_compareTimer.setSingleShot(true);
+    m_compareTimer.setInterval(0);
+    connect(&m_compareTimer, SIGNAL(timeout()), this, SLOT(compareWithApplied()));
 }
 
 QString DemoSourceRoom::configuredKind() const
@@ -159,9 +162,15 @@ void DemoSourceRoom::panelChanged()
 {
     if (!m_panel)
         return;
-    m_panel->compareWithFilter(m_applied, true);
+    m_compareTimer.start();
     // The operator edits a filter: show the area the edit happens in.
     expand();
+}
+
+void DemoSourceRoom::compareWithApplied()
+{
+    if (m_panel)
+        m_panel->compareWithFilter(m_applied, true);
 }
 
 bool DemoSourceRoom::showInTabs(const SourceAndFilter& filter)

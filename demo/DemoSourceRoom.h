@@ -3,6 +3,7 @@
 #include <configuration/AlarmScreenConfiguration.h>
 #include <filtervalues/SourceAndFilter.h>
 
+#include <QTimer>
 #include <QWidget>
 
 class ActionAccessOwner;
@@ -73,6 +74,7 @@ protected:
 private slots:
     void refitSpoiler();
     void panelChanged();
+    void compareWithApplied();
     void quickFilterChanged(const QuickCellFilter& filter);
     void filterActionRequested(const QString& action);
 
@@ -96,6 +98,9 @@ private:
     AlarmsProxyModel* m_archive = nullptr;
     DemoHistoryRoom* m_history = nullptr;
     Spoiler* m_spoiler = nullptr;
+    // One comparison with the applied filter for all the changes of one
+    // event-loop turn: loading a filter changes it once per rule.
+    QTimer m_compareTimer;
     // The area's height the spoiler was last fitted to.
     int m_fittedHeight = -1;
 };

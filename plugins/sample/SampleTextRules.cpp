@@ -6,7 +6,10 @@ SampleTextRules::SampleTextRules(const WildcardConfig& wildcardConfig, const QSt
                                  Constants::ValueSource source, QWidget* parent)
     : WEditFilterRuleText(wildcardConfig, columnId, source, parent)
 {
-    connect(this, SIGNAL(filterChanged()), this, SLOT(reportText()));
+    m_reportTimer.setSingleShot(true);
+    m_reportTimer.setInterval(0);
+    connect(&m_reportTimer, SIGNAL(timeout()), this, SLOT(reportText()));
+    connect(this, SIGNAL(filterChanged()), &m_reportTimer, SLOT(start()));
     updateToolTip();
 }
 

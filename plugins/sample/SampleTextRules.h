@@ -2,6 +2,8 @@
 
 #include <filters/WEditFilterRuleText.h>
 
+#include <QTimer>
+
 // The text rule list of the sample pages. It shows its completion strings
 // in its tool tip and reports the newest pattern as the text typed for its
 // property, on which other properties' completions may depend.
@@ -25,4 +27,7 @@ private:
 
     bool m_matchCase = false;
     QStringList m_completions;
+    // One report for all the changes of one event-loop turn: a loaded
+    // filter adds its rules one by one, and each report reads every rule.
+    QTimer m_reportTimer;
 };
