@@ -6,10 +6,7 @@ SampleTextRules::SampleTextRules(const WildcardConfig& wildcardConfig, const QSt
                                  Constants::ValueSource source, QWidget* parent)
     : WEditFilterRuleText(wildcardConfig, columnId, source, parent)
 {
-    m_reportTimer.setSingleShot(true);
-    m_reportTimer.setInterval(0);
-    connect(&m_reportTimer, SIGNAL(timeout()), this, SLOT(reportText()));
-    connect(this, SIGNAL(filterChanged()), &m_reportTimer, SLOT(start()));
+    connect(this, SIGNAL(filterChanged()), this, SLOT(reportSoon()));
     updateToolTip();
 }
 
@@ -25,8 +22,17 @@ void SampleTextRules::setMatchCase(bool matchCase)
     updateToolTip();
 }
 
+void SampleTextRules::reportSoon()
+{
+    if (m_reportPending)
+        return;
+    m_reportPending = true;
+    QMetaObject::invokeMethod(this, "reportText", Qt::QueuedConnection);
+}
+
 void SampleTextRules::reportText()
 {
+    m_reportPending = false;
     const QSharedPointer<ValueFilter> filter = getFilter(m_matchCase);
     const auto* text = dynamic_cast<const ValueFilterText*>(filter.data());
     const QString newest = text && !text->getItems().isEmpty() ? text->getItems().last().getPattern() : QString();

@@ -2,8 +2,6 @@
 
 #include <filters/WEditFilterRuleText.h>
 
-#include <QTimer>
-
 // The text rule list of the sample pages. It shows its completion strings
 // in its tool tip and reports the newest pattern as the text typed for its
 // property, on which other properties' completions may depend.
@@ -20,6 +18,7 @@ public slots:
     void setMatchCase(bool matchCase) override;
 
 private slots:
+    void reportSoon();
     void reportText();
 
 private:
@@ -29,5 +28,6 @@ private:
     QStringList m_completions;
     // One report for all the changes of one event-loop turn: a loaded
     // filter adds its rules one by one, and each report reads every rule.
-    QTimer m_reportTimer;
+    // (A queued call, not a timer: a filter of many sets starts thousands.)
+    bool m_reportPending = false;
 };

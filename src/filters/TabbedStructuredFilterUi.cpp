@@ -15,6 +15,42 @@
 #include <QStyle>
 #include <QTabBar>
 
+namespace {
+
+// Many tabs changed in one go. A shown tab bar lays out all its tabs again
+// for each tab added, renamed or given a button, and a painted tab widget
+// repaints its whole stack each time the current tab changes; both make
+// showing a filter cost the square of its sets. While this lives the bar is
+// hidden and painting suspended, so the layout and painting happen once.
+class TabsBulkChange
+{
+public:
+    explicit TabsBulkChange(QTabWidget* tabs)
+        : m_tabs(tabs->updatesEnabled() ? tabs : nullptr)
+        , m_bar(tabs->tabBar()->isVisible() ? tabs->tabBar() : nullptr)
+    {
+        if (m_tabs)
+            m_tabs->setUpdatesEnabled(false);
+        if (m_bar)
+            m_bar->hide();
+    }
+    ~TabsBulkChange()
+    {
+        if (m_bar)
+            m_bar->show();
+        if (m_tabs)
+            m_tabs->setUpdatesEnabled(true);
+    }
+    TabsBulkChange(const TabsBulkChange&) = delete;
+    TabsBulkChange& operator=(const TabsBulkChange&) = delete;
+
+private:
+    QTabWidget* m_tabs;
+    QTabBar* m_bar;
+};
+
+} // namespace
+
 TabbedStructuredFilterUi::TabbedStructuredFilterUi(const AlarmScreenConfiguration& config, QWidget* parent)
     : StructuredFilterUi(config, parent)
     , m_tabCounter(0)
@@ -131,6 +167,7 @@ WFilter::FilterDisplayResult TabbedStructuredFilterUi::displayFilter(const Sourc
                                                                      StructuredFilterUi::FilterType type,
                                                                      QString& errMsg)
 {
+    const TabsBulkChange bulk(ui->tabWidget);
     while (ui->tabWidget->count() >= 2)
         delFilterTabConfirmed(ui->tabWidget->count() - 2);
     m_matchCase = false;

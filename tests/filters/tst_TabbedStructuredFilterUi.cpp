@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -154,6 +155,8 @@ void tst_TabbedStructuredFilterUi::displayFilter()
     QFETCH(QString, error);
     QFETCH(int, warnings);
     TabbedStructuredFilterUi panel(m_config, nullptr);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
     // Tabs of an earlier filter go, numbering starts again.
     clickTab(panel, 0);
     clickTab(panel, 1);
@@ -163,6 +166,10 @@ void tst_TabbedStructuredFilterUi::displayFilter()
     QCOMPARE(int(panel.displayFilter(filter, StructuredFilterUi::DefaultFilter, errMsg)), result);
     QCOMPARE(errMsg, error);
     QCOMPARE(tabTexts(panel), tabs);
+    // Shown again and painted after the tabs were changed in one go, also after an error.
+    auto* tabWidget = panel.findChild<QTabWidget*>();
+    QVERIFY(tabWidget->tabBar()->isVisible());
+    QVERIFY(tabWidget->updatesEnabled());
     QCOMPARE(applySpy.count(), applied);
     int logged = 0;
     for (const QString& entry : log.entries())
