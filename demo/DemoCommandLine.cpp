@@ -1,5 +1,7 @@
 #include "DemoCommandLine.h"
 
+#include "DemoFolders.h"
+
 #include "DemoAlarmMouse.h"
 #include "DemoAlarmRoom.h"
 #include "DemoHistoryRoom.h"
@@ -32,7 +34,7 @@ struct OptionText
 };
 
 const OptionText kOptions[] = {
-    {"project", "The demo project folder.", "DIR", QVAS_DEMO_PROJECT_DIR},
+    {"project", "The demo project folder (default: the one installed or built with the demo).", "DIR", nullptr},
     {"config", "The alarm screen configuration (JSON); default config/alarmscreen.json in the project folder.",
      "FILE", nullptr},
     {"screenshot", "Write the window as PNG to FILE and exit.", "FILE", nullptr},
@@ -175,7 +177,8 @@ void DemoCommandLine::process(const QApplication& app)
 
 QString DemoCommandLine::projectDir() const
 {
-    return QDir(m_parser.value(QStringLiteral("project"))).absolutePath();
+    return isSet(QStringLiteral("project")) ? QDir(m_parser.value(QStringLiteral("project"))).absolutePath()
+                                            : DemoFolders::project();
 }
 
 QLocale DemoCommandLine::locale() const
@@ -326,6 +329,7 @@ int DemoCommandLine::runBatch(QApplication& app, DemoWindow& window) const
     int rc = 0;
     // By default long enough for a few blink ticks to have coloured the swatches.
     QTimer::singleShot(m_parser.value(QStringLiteral("delay")).toInt(), &window, [&]() {
+        QTextStream(stdout) << "project: " << projectDir() << Qt::endl;
         QTextStream(stdout) << "table: " << window.alarms()->tableSummary() << Qt::endl;
         QTextStream(stdout) << "log: " << window.logSummary() << Qt::endl;
         if (isSet(QStringLiteral("export-csv"))) {

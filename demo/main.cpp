@@ -1,4 +1,5 @@
 #include "DemoCommandLine.h"
+#include "DemoFolders.h"
 #include "DemoWindow.h"
 
 #include <configuration/AlarmScreenConfiguration.h>
@@ -49,9 +50,9 @@ int main(int argc, char* argv[])
     // The platform's path list: the demo project, then the build tree's demo
     // project folder, whose bin/plugins/ holds the sample panel plug-in; the
     // broken colour lines only when asked for.
-    QStringList paths{options.projectDir(), QStringLiteral(QVAS_DEMO_BUILD_PROJECT_DIR)};
+    QStringList paths{options.projectDir(), DemoFolders::pluginProject()};
     if (options.isSet(QStringLiteral("broken-colours")))
-        paths << QStringLiteral(QVAS_DEMO_BROKEN_COLOURS_DIR);
+        paths << DemoFolders::brokenColours();
     Resources::pathes_.setPathes(paths);
 
     AlarmScreenConfiguration config;

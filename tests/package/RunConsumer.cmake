@@ -17,6 +17,7 @@ function(run)
 endfunction()
 
 run(${CMAKE_COMMAND} --install ${QVAS_BUILD_DIR} --prefix ${prefix})
+run(${CMAKE_COMMAND} --install ${QVAS_BUILD_DIR} --prefix ${prefix} --component demo)
 
 # Each installed library keeps its versioned soname and finds the others
 # through $ORIGIN.
@@ -63,4 +64,13 @@ file(WRITE ${WORK_DIR}/colors/colorDB/one "\"Red\" N {255,0,0}\n")
 run(${moved_prefix}/bin/qvas-colordb show Red ${WORK_DIR}/colors)
 if(NOT last_output MATCHES "#ff0000")
   message(FATAL_ERROR "unexpected qvas-colordb output: ${last_output}")
+endif()
+
+# The installed demo runs from the moved prefix with the project, the
+# sample panel plug-in installed beside it.
+run(${moved_prefix}/bin/qvas-demo --screenshot ${WORK_DIR}/installed-demo.png --delay 200)
+if(NOT last_output MATCHES "project: ${moved_prefix}/lib[^/]*/qvas/demo-project\n"
+   OR NOT last_output MATCHES "table: [1-9][0-9]* top groups"
+   OR NOT last_output MATCHES "worst severity [01]\n")
+  message(FATAL_ERROR "unexpected output of the installed demo: ${last_output}")
 endif()
