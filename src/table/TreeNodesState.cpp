@@ -41,7 +41,9 @@ void TreeNodesState::SingleNodeState::setExpanded(const QList<QVariant>& path, i
 
 void TreeNodesState::SingleNodeState::restoreState(QTreeView* view, const QModelIndex& index) const
 {
-    if (index.isValid())
+    // A node already as remembered is left alone: the view would redo its
+    // layout below it for nothing.
+    if (index.isValid() && view->isExpanded(index) != m_expanded)
         view->setExpanded(index, m_expanded);
     if (m_children.isEmpty())
         return;
@@ -117,6 +119,11 @@ void TreeNodesState::restoreState() const
         return;
     }
     m_restoring = true;
+    // Setting the same root index again makes the view lay its rows out
+    // anew on its next turn. Until then it only records each expansion
+    // set below, instead of laying out the rows after every node: with
+    // thousands of nodes laid out already, that made a restore quadratic.
+    m_view->setRootIndex(m_view->rootIndex());
     if (m_expandAll)
         m_view->expandAll();
     else
