@@ -2,7 +2,103 @@
 
 #include <logging/MsgLoggingMessage.h>
 
+#include <QHash>
 #include <QTreeView>
+
+namespace {
+
+// Whether two group values are of one type and equal. Equal values are
+// equivalent in the ordered map of children, which holds no two equivalent
+// values: a child found equal is the one the map finds. The reverse does
+// not hold (the map also takes values of other types, or strings that
+// differ in case, as equivalent), so a value not found equal is looked up
+// in the map.
+bool sameValue(const QVariant& a, const QVariant& b)
+{
+    return a.userType() == b.userType() && a == b;
+}
+
+// A group value as a hash key, without copying it. Only strings and whole
+// numbers are hashed; other values are left to the map.
+struct ExactValue
+{
+    const QVariant* value;
+
+    static bool hashable(const QVariant& v)
+    {
+        switch (v.userType()) {
+        case QMetaType::QString:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+            return true;
+        default:
+            return false;
+        }
+    }
+    bool operator==(const ExactValue& other) const { return sameValue(*value, *other.value); }
+};
+
+uint qHash(const ExactValue& key, uint seed)
+{
+    const QVariant& v = *key.value;
+    switch (v.userType()) {
+    case QMetaType::QString:
+        return ::qHash(v.toString(), seed);
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        return ::qHash(v.toULongLong(), seed);
+    default:
+        return ::qHash(v.toLongLong(), seed);
+    }
+}
+
+// The remembered children of a node, found by value for every row under
+// it. Comparing QVariants in order is slow (conversions, text comparisons
+// in both directions); with thousands of groups a restore spent most of its
+// time there. Many children are hashed, a few are compared one by one.
+class ValueIndex
+{
+public:
+    using SingleNodeState = TreeNodesState::SingleNodeState;
+
+    explicit ValueIndex(const QMap<QVariant, SingleNodeState>& children)
+        : m_children(children)
+    {
+        if (children.size() <= kScanned)
+            return;
+        m_exact.reserve(children.size());
+        for (auto it = children.cbegin(); it != children.cend(); ++it) {
+            if (ExactValue::hashable(it.key()))
+                m_exact.insert(ExactValue{&it.key()}, &it.value());
+        }
+    }
+
+    const SingleNodeState* find(const QVariant& value) const
+    {
+        if (m_children.size() <= kScanned) {
+            for (auto it = m_children.cbegin(); it != m_children.cend(); ++it) {
+                if (sameValue(it.key(), value))
+                    return &it.value();
+            }
+        } else if (ExactValue::hashable(value)) {
+            if (const SingleNodeState* state = m_exact.value(ExactValue{&value}))
+                return state;
+        }
+        const auto it = m_children.constFind(value);
+        return it == m_children.cend() ? nullptr : &it.value();
+    }
+
+private:
+    // Up to this many children are compared one by one.
+    static const int kScanned = 4;
+
+    const QMap<QVariant, SingleNodeState>& m_children;
+    QHash<ExactValue, const SingleNodeState*> m_exact;
+};
+
+} // namespace
 
 TreeNodesState::SingleNodeState::SingleNodeState(const QVariant& value)
     : m_value(value)
@@ -41,21 +137,19 @@ void TreeNodesState::SingleNodeState::setExpanded(const QList<QVariant>& path, i
 
 void TreeNodesState::SingleNodeState::restoreState(QTreeView* view, const QModelIndex& index) const
 {
-    // A node already as remembered is left alone: the view would redo its
-    // layout below it for nothing.
-    if (index.isValid() && view->isExpanded(index) != m_expanded)
+    if (index.isValid())
         view->setExpanded(index, m_expanded);
     if (m_children.isEmpty())
         return;
     const QAbstractItemModel* model = view->model();
     const int rows = model->rowCount(index);
+    const ValueIndex children(m_children);
     for (int row = 0; row < rows; ++row) {
         const QModelIndex child = model->index(row, 0, index);
         if (!child.isValid())
             continue;
-        const auto it = m_children.constFind(child.data(Qt::EditRole));
-        if (it != m_children.constEnd())
-            it->restoreState(view, child);
+        if (const SingleNodeState* state = children.find(child.data(Qt::EditRole)))
+            state->restoreState(view, child);
     }
 }
 
