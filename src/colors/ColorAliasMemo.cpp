@@ -31,7 +31,7 @@ ColorAliasMemo::Outcome ColorAliasMemo::resolve(const Color::ColorEntry& start)
         const QString& name = entry->m_alias;
         const auto known = m_records.constFind(name);
         if (known != m_records.cend()) {
-            recordFailure(path, *known);
+            recordFailure(path, *known, name);
             break;
         }
         const auto repeated = onPath.constFind(name);
@@ -47,19 +47,19 @@ ColorAliasMemo::Outcome ColorAliasMemo::resolve(const Color::ColorEntry& start)
             missing.kind = Kind::Missing;
             missing.entry = entry;
             missing.alias = name;
-            recordFailure(path, missing);
+            recordFailure(path, missing, name);
             break;
         }
         const QVector<QSharedPointer<Color::ColorEntry>>& entries = found.value()->m_entries;
         if (entries.isEmpty()) {
-            recordFailure(path, Record());
+            recordFailure(path, Record(), name);
             break;
         }
         const Color::ColorEntry* first = entries.first().data();
         chain.append(qMakePair(entry, first));
         if (!first->isAlias() || first->m_hasColor) {
             if (!first->m_hasColor)
-                recordFailure(path, Record());
+                recordFailure(path, Record(), name);
             break;
         }
         entry = first;
@@ -77,13 +77,15 @@ ColorAliasMemo::Outcome ColorAliasMemo::resolve(const Color::ColorEntry& start)
     return outcomeOf(start.m_alias, m_records.value(start.m_alias));
 }
 
-// The names of path lead to end: a chain through them ends where end's does.
-void ColorAliasMemo::recordFailure(const QVector<QString>& path, const Record& end)
+// The names of path lead to endName, whose chain ends as end tells.
+void ColorAliasMemo::recordFailure(const QVector<QString>& path, const Record& end, const QString& endName)
 {
     for (int i = 0; i < path.size(); ++i) {
         Record record = end;
-        if (end.kind == Kind::Loop)
+        if (end.kind == Kind::Loop) {
             record.distance = end.distance + path.size() - i;
+            record.next = i + 1 < path.size() ? path.at(i + 1) : endName;
+        }
         m_records.insert(path.at(i), record);
     }
 }
@@ -99,6 +101,7 @@ void ColorAliasMemo::recordNewCycle(const QVector<QString>& path, int cycleStart
     for (int i = 0; i < path.size(); ++i) {
         record.entryPosition = i < cycleStart ? 0 : i - cycleStart;
         record.distance = i < cycleStart ? cycleStart - i : 0;
+        record.next = i < cycleStart ? path.at(i + 1) : QString();
         m_records.insert(path.at(i), record);
     }
 }
@@ -128,20 +131,22 @@ QString ColorAliasMemo::loopStack(const Outcome& loop) const
     const Record record = m_records.value(loop.start);
     if (record.kind != Kind::Loop)
         return QString();
-    const int total = record.distance + m_cycles.at(record.cycle).size();
+    // The names in front of the cycle, then the cycle once round from
+    // where the walk enters it.
+    const QVector<QString>& cycle = m_cycles.at(record.cycle);
+    const int total = record.distance + cycle.size();
+    const int shown = qMin(total, int(kMaxStackNames));
     QStringList names;
+    names.reserve(shown);
     QString name = loop.start;
-    for (int i = 0; i < total && i < kMaxStackNames; ++i) {
+    for (int i = 0; i < record.distance && i < shown; ++i) {
         names.append(name);
-        name = nextName(name);
+        name = m_records.constFind(name)->next;
     }
+    for (int i = names.size(); i < shown; ++i)
+        names.append(cycle.at((record.entryPosition + i - record.distance) % cycle.size()));
     QString stack = names.join(QLatin1Char(':'));
     if (total > kMaxStackNames)
         stack += QStringLiteral(":... (%1 more)").arg(total - kMaxStackNames);
     return stack;
-}
-
-QString ColorAliasMemo::nextName(const QString& name) const
-{
-    return m_colors.value(name)->m_entries.first()->m_alias;
 }

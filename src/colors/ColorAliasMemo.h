@@ -60,7 +60,7 @@ public:
     // A loop message names at most this many of the walked names; a longer
     // stack is cut with a count of the names left out, so that the messages
     // of n entries in front of a loop stay linear in n.
-    static const int kMaxStackNames = 100;
+    static const int kMaxStackNames = 32;
 
 private:
     struct Record
@@ -71,13 +71,12 @@ private:
         int cycle = -1;                             // Loop: index into m_cycles
         int entryPosition = 0;                      // Loop: where the chain enters its cycle
         int distance = 0;                           // Loop: names walked before the cycle
+        QString next;                               // Loop, in front of the cycle: the name after
     };
 
-    void recordFailure(const QVector<QString>& path, const Record& end);
+    void recordFailure(const QVector<QString>& path, const Record& end, const QString& endName);
     void recordNewCycle(const QVector<QString>& path, int cycleStart);
     Outcome outcomeOf(const QString& startName, const Record& record) const;
-    // The alias of the first entry of name's colour when the chain goes on there.
-    QString nextName(const QString& name) const;
 
     const QMap<QString, QSharedPointer<Color>>& m_colors;
     QHash<QString, Record> m_records;
