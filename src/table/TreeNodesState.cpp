@@ -184,16 +184,23 @@ TreeNodesState::TreeNodesState(const MsgLoggingProducer* logParent, QObject* par
 
 void TreeNodesState::setTreeView(QTreeView* view)
 {
-    if (m_view) {
+    if (m_view)
+        followView(false);
+    reset();
+    m_view = view;
+    if (m_view)
+        followView(true);
+}
+
+void TreeNodesState::followView(bool follow) const
+{
+    if (follow) {
+        connect(m_view, SIGNAL(expanded(const QModelIndex&)), this, SLOT(nodeExpanded(const QModelIndex&)));
+        connect(m_view, SIGNAL(collapsed(const QModelIndex&)), this, SLOT(nodeCollapsed(const QModelIndex&)));
+    } else {
         disconnect(m_view, SIGNAL(expanded(const QModelIndex&)), this, SLOT(nodeExpanded(const QModelIndex&)));
         disconnect(m_view, SIGNAL(collapsed(const QModelIndex&)), this, SLOT(nodeCollapsed(const QModelIndex&)));
     }
-    reset();
-    m_view = view;
-    if (!m_view)
-        return;
-    connect(m_view, SIGNAL(expanded(const QModelIndex&)), this, SLOT(nodeExpanded(const QModelIndex&)));
-    connect(m_view, SIGNAL(collapsed(const QModelIndex&)), this, SLOT(nodeCollapsed(const QModelIndex&)));
 }
 
 void TreeNodesState::setGroupingConfig(const GroupingConfiguration& config)
@@ -213,6 +220,9 @@ void TreeNodesState::restoreState() const
         return;
     }
     m_restoring = true;
+    // What the view reports of the restore is not the operator's doing: not
+    // listening meanwhile spares a call for every node set.
+    followView(false);
     // Setting the same root index again makes the view lay its rows out
     // anew on its next turn. Until then it only records each expansion
     // set below, instead of laying out the rows after every node: with
@@ -222,6 +232,7 @@ void TreeNodesState::restoreState() const
         m_view->expandAll();
     else
         m_root.restoreState(m_view, QModelIndex());
+    followView(true);
     m_restoring = false;
 }
 
