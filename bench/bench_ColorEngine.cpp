@@ -1,7 +1,8 @@
 // Colour engine costs at alarm-flood sizes: one blink tick over 10,000
 // colours of which 1,000 blink (beside bare walks over the colours),
-// loading a 10,000-line colour database, resolving long alias chains and
-// parsing a very long line.
+// loading a 10,000-line colour database, resolving long alias chains,
+// parsing a very long line, and loading 1 MB databases of the shapes that
+// once made loading quadratic, each beside a plain database of that size.
 #include <colors/ColorEngine.h>
 
 #include <environment/Resources.h>
@@ -12,6 +13,10 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QtTest>
+
+#include <functional>
+
+Q_DECLARE_METATYPE(std::function<QString(int)>)
 
 namespace {
 
@@ -50,6 +55,29 @@ void writeAliasChain(const QString& path, int links)
     out << "\"a" << links << "\" N {1,2,3}\n";
 }
 
+const int kShapeBytes = 1024 * 1024;
+
+// About kShapeBytes of lines of one shape; line(i) gives line i.
+void writeShape(const QString& path, const std::function<QString(int)>& line)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        qFatal("cannot write %s", qPrintable(path));
+    QByteArray bytes;
+    for (int i = 0; bytes.size() < kShapeBytes; ++i)
+        bytes += line(i).toUtf8() + '\n';
+    file.write(bytes);
+}
+
+// The name of i as its letters 'a'/'A' by bit: 2^17 names that differ in case only.
+QString caseName(int i)
+{
+    QString name;
+    for (int bit = 0; bit < 17; ++bit)
+        name += (i >> bit) & 1 ? QLatin1Char('A') : QLatin1Char('a');
+    return name;
+}
+
 } // namespace
 
 class bench_ColorEngine : public QObject
@@ -64,6 +92,8 @@ private slots:
     void aliasChain();
     void longLine_data();
     void longLine();
+    void loadShape_data();
+    void loadShape();
 
 private:
     QTemporaryDir m_project;
@@ -181,6 +211,48 @@ void bench_ColorEngine::longLine()
     }
     QVERIFY(color);
     QCOMPARE(color->m_entries.size(), (line.size() - 9) / 8);
+}
+
+void bench_ColorEngine::loadShape_data()
+{
+    QTest::addColumn<std::function<QString(int)>>("line");
+    const auto plain = [](int i) { return QStringLiteral("\"c%1\" N {%2,%3,0}").arg(i).arg(i % 256).arg(i % 7); };
+    QTest::newRow("plain colours") << std::function<QString(int)>(plain);
+    QTest::newRow("chain to a missing name")
+        << std::function<QString(int)>([](int i) { return QStringLiteral("\"a%1\" \"a%2\"").arg(i).arg(i + 1); });
+    QTest::newRow("chain into a loop of 1,000") << std::function<QString(int)>([](int i) {
+        return QStringLiteral("\"a%1\" \"a%2\"").arg(i).arg(i == 1000 ? 0 : i + 1);
+    });
+    QTest::newRow("one loop of 50,000") << std::function<QString(int)>([](int i) {
+        return QStringLiteral("\"a%1\" \"a%2\"").arg(i % 50000).arg((i + 1) % 50000);
+    });
+    QTest::newRow("aliases of one missing name")
+        << std::function<QString(int)>([](int i) { return QStringLiteral("\"a%1\" \"gone\"").arg(i); });
+    QTest::newRow("names differing in case") << std::function<QString(int)>([](int i) {
+        return i % 2 ? QStringLiteral("\"%1\" \"%2\"").arg(caseName(i), caseName(i - 1))
+                     : QStringLiteral("\"%1\" N {1,2,3}").arg(caseName(i));
+    });
+    QTest::newRow("blinking entries") << std::function<QString(int)>([](int i) {
+        return QStringLiteral("\"b%1\" N <{1,2,3} 2 [4,5,6] 3 \"b%2\" 4>").arg(i).arg(i / 2);
+    });
+    QTest::newRow("one name, repeated")
+        << std::function<QString(int)>([](int i) { return QStringLiteral("\"same\" N {%1,0,0}").arg(i % 256); });
+}
+
+// Reading, storing and resolving, as the engine loads a file; errors are
+// logged, as they are by default.
+void bench_ColorEngine::loadShape()
+{
+    QFETCH(std::function<QString(int)>, line);
+    const QString path = m_project.filePath(QStringLiteral("shape"));
+    writeShape(path, line);
+    WildcardConfig producer;
+    producer.setLogThreshold(MsgLoggerEnums::LogError);
+    QBENCHMARK_ONCE {
+        ColorEngine engine(&producer, nullptr);
+        engine.addColorDatabase(path);
+        engine.resolveAliases();
+    }
 }
 
 QTEST_MAIN(bench_ColorEngine)

@@ -7,7 +7,13 @@
 // its modelReset slot; the first layout afterwards is timed separately.
 // Each figure is the best of --runs.
 //
-//   bench_TreeNodesState [--sizes 1000,10000,100000] [--runs N]
+// Then collapse all followed by a restore, on --flat top-level groups (one
+// alarm row each) that are all expanded and laid out: TreeNodesState's
+// collapseAll() and restoreState() with the layout that follows, beside
+// the view's own collapseAll(), which lays out at once, on a view that a
+// state follows (as in the alarm screen) and on a bare view.
+//
+//   bench_TreeNodesState [--sizes 1000,10000,100000] [--flat 100000] [--runs N]
 #include <table/TreeNodesState.h>
 
 #include <QApplication>
@@ -21,6 +27,20 @@
 #include <functional>
 
 namespace {
+
+// groups top-level groups of one alarm row each.
+QStandardItemModel* buildFlatModel(int groups)
+{
+    auto* model = new QStandardItemModel;
+    QList<QStandardItem*> items;
+    for (int g = 0; g < groups; ++g) {
+        auto* group = new QStandardItem(QStringLiteral("Group%1").arg(g));
+        group->appendRow(new QStandardItem(QStringLiteral("alarm")));
+        items.append(group);
+    }
+    model->invisibleRootItem()->appendRows(items);
+    return model;
+}
 
 // A new model with the same values: for the view, a reset.
 QStandardItemModel* buildModel(int groups)
@@ -65,6 +85,64 @@ double elapsedMs(const std::function<void()>& run)
     return t.nsecsElapsed() / 1e6;
 }
 
+// All flat groups expanded in a shown, laid out view, and remembered.
+void expandEverything(QTreeView& view, QStandardItemModel& model, TreeNodesState* state)
+{
+    view.setModel(&model);
+    view.expandAll();
+    if (state) {
+        for (int row = 0; row < model.rowCount(); ++row)
+            state->nodeExpansionChanged(model.index(row, 0), true);
+    }
+    view.doItemsLayout();
+}
+
+int collapseAllThenRestore(int groups, int runs, QTextStream& out)
+{
+    double restoreMs = -1, followedMs = -1, bareMs = -1;
+    int failures = 0;
+    for (int run = 0; run < runs; ++run) {
+        QTreeView view, followedView, bareView;
+        for (QTreeView* v : {&view, &followedView, &bareView}) {
+            v->setUniformRowHeights(true);
+            v->resize(800, 600);
+            v->show();
+        }
+        QScopedPointer<QStandardItemModel> model(buildFlatModel(groups));
+        QScopedPointer<QStandardItemModel> followedModel(buildFlatModel(groups));
+        QScopedPointer<QStandardItemModel> bareModel(buildFlatModel(groups));
+        TreeNodesState state(nullptr, nullptr);
+        TreeNodesState followingState(nullptr, nullptr);
+        state.setTreeView(&view);
+        followingState.setTreeView(&followedView);
+        expandEverything(view, *model, &state);
+        expandEverything(followedView, *followedModel, &followingState);
+        expandEverything(bareView, *bareModel, nullptr);
+        QApplication::processEvents();
+
+        const double r = elapsedMs([&] {
+            state.collapseAll();
+            state.restoreState();
+            view.doItemsLayout();
+        });
+        const double f = elapsedMs([&] { followedView.collapseAll(); });
+        const double b = elapsedMs([&] { bareView.collapseAll(); });
+        for (int row = 0; row < groups; ++row)
+            failures += view.isExpanded(model->index(row, 0)) ? 1 : 0;
+        restoreMs = restoreMs < 0 ? r : std::min(restoreMs, r);
+        followedMs = followedMs < 0 ? f : std::min(followedMs, f);
+        bareMs = bareMs < 0 ? b : std::min(bareMs, b);
+    }
+    out << "Collapse all, then restore, " << groups << " flat groups (best of " << runs << " runs):" << Qt::endl;
+    out << "  collapseAll + restoreState + layout " << QString::number(restoreMs, 'f', 2) << " ms" << Qt::endl;
+    out << "  QTreeView::collapseAll, view followed by a state " << QString::number(followedMs, 'f', 2)
+        << " ms: ratio " << QString::number(restoreMs / followedMs, 'f', 2) << "x" << Qt::endl;
+    out << "  QTreeView::collapseAll, bare view " << QString::number(bareMs, 'f', 2) << " ms: ratio "
+        << QString::number(restoreMs / bareMs, 'f', 2) << "x" << Qt::endl;
+    out << "  every node collapsed: " << (failures ? "NO" : "yes") << Qt::endl;
+    return failures;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -75,7 +153,9 @@ int main(int argc, char* argv[])
                                          QStringLiteral("N,N"), QStringLiteral("1000,10000,100000"));
     const QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("Runs per figure."),
                                         QStringLiteral("N"), QStringLiteral("5"));
-    parser.addOptions({sizesOption, runsOption});
+    const QCommandLineOption flatOption(QStringLiteral("flat"), QStringLiteral("Flat group count (0: none)."),
+                                        QStringLiteral("N"), QStringLiteral("100000"));
+    parser.addOptions({sizesOption, runsOption, flatOption});
     parser.process(app);
     const int runs = parser.value(runsOption).toInt();
     QTextStream out(stdout);
@@ -133,5 +213,8 @@ int main(int argc, char* argv[])
             << Qt::endl;
     }
     out << "  every node restored: " << (failures ? "NO" : "yes") << Qt::endl;
+    const int flat = parser.value(flatOption).toInt();
+    if (flat > 0)
+        failures += collapseAllThenRestore(flat, runs, out);
     return failures ? 1 : 0;
 }

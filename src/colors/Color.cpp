@@ -1,9 +1,31 @@
 #include "colors/Color.h"
 
+#include "colors/ColorAliasMemo.h"
+
 #include <logging/MsgLoggingMessage.h>
 
 #include <QPair>
 #include <QSet>
+
+namespace {
+
+// Reports a chain that ended without a colour as findColorForAlias's own
+// walk reports it.
+void logUnresolved(const ColorAliasMemo& memo, const ColorAliasMemo::Outcome& outcome, const char* shortName,
+                   const char* signature)
+{
+    if (outcome.kind == ColorAliasMemo::Kind::Quiet
+        || !MsgLoggingMessage::isLoggedBy(outcome.entry, MsgLoggerEnums::LogError))
+        return;
+    MsgLoggingMessage message(outcome.entry, MsgLoggerEnums::LogError, shortName, signature);
+    if (outcome.kind == ColorAliasMemo::Kind::Missing)
+        message << "alias '" << outcome.alias << "' is not found in loaded colors";
+    else
+        message << "infinite loop detected while searching for alias: " << outcome.alias << ", search stack is "
+                << memo.loopStack(outcome);
+}
+
+} // namespace
 
 Color::ColorEntry::ColorEntry(const MsgLoggingProducer* producer)
     : MsgLoggingProducer(producer)
@@ -31,6 +53,13 @@ Color::ColorEntry::ColorEntry(const MsgLoggingProducer* producer, const QString&
 void Color::ColorEntry::findColorForAlias(const QMap<QString, QSharedPointer<Color>>& colors,
                                           QStringList& searchStack) const
 {
+    if (searchStack.isEmpty()) {
+        if (ColorAliasMemo* memo = ColorAliasMemo::activeFor(colors)) {
+            // Logged under this function's own name, as the walk below logs.
+            logUnresolved(*memo, memo->resolve(*this), __func__, Q_FUNC_INFO);
+            return;
+        }
+    }
     // The chain is walked in a loop rather than by recursion, so that a chain
     // of any length fits the stack, and the walked names are also kept in a
     // set, so that the loop check does not search the whole stack each step.

@@ -25,7 +25,9 @@ public:
 
         bool isAlias() const { return !m_alias.isEmpty(); }
         // Takes the colour of the first entry at the end of the alias chain.
-        // searchStack records every alias walked, to detect loops.
+        // searchStack records every alias walked, to detect loops. While a
+        // ColorAliasMemo lives for colors, a call with an empty searchStack
+        // resolves through the memo and leaves the stack empty.
         void findColorForAlias(const QMap<QString, QSharedPointer<Color>>& colors,
                                QStringList& searchStack) const;
 

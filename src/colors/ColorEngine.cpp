@@ -1,5 +1,6 @@
 #include "colors/ColorEngine.h"
 
+#include "colors/ColorAliasMemo.h"
 #include "colors/ColorTextCursor.h"
 
 #include <environment/FileSys.h>
@@ -142,6 +143,8 @@ void ColorEngine::addColorDatabase(const QString& path, LineObserver* observer)
 
 void ColorEngine::resolveAliases()
 {
+    // Chains that share their ends are walked once, whatever their number.
+    const ColorAliasMemo memo(m_colors);
     for (const QSharedPointer<Color>& color : qAsConst(m_colors))
         color->resolveAliases(m_colors);
 }

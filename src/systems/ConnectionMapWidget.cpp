@@ -7,6 +7,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QToolTip>
@@ -113,13 +114,17 @@ void ConnectionMapWidget::updateSystemConnections()
         return;
     bool listChanged = false;
     bool flagChanged = false;
+    QRect changedSquares;
     for (const SystemInfo& system : systems) {
         auto it = m_systems.find(system.getName());
         if (it == m_systems.end()) {
             it = m_systems.insert(system.getName(), SystemConnectionInfo());
             listChanged = true;
         }
-        flagChanged = checkSystemConnections(it.value(), &system) || flagChanged;
+        if (checkSystemConnections(it.value(), &system)) {
+            flagChanged = true;
+            changedSquares |= it->rect;
+        }
     }
     if (listChanged) {
         if (buildSystemGeometry(size())) {
@@ -129,23 +134,41 @@ void ConnectionMapWidget::updateSystemConnections()
         }
         update();
     } else if (flagChanged) {
-        update();
+        updateSquares(changedSquares);
     }
 }
 
 void ConnectionMapWidget::updateModelConnections()
 {
     const QStringList connected = m_proxyModel ? m_proxyModel->getConnectedSystems() : QStringList();
+    // Both run in name order, so one walk over the two compares them; a
+    // search of the list for every square would cost its square.
+    auto name = connected.cbegin();
     bool changed = false;
+    QRect changedSquares;
     for (auto it = m_systems.begin(); it != m_systems.end(); ++it) {
-        const bool modelConnected = connected.contains(it.key(), Qt::CaseSensitive);
+        while (name != connected.cend() && *name < it.key())
+            ++name;
+        const bool modelConnected = name != connected.cend() && *name == it.key();
         if (modelConnected != it->modelConnected) {
             it->modelConnected = modelConnected;
             changed = true;
+            changedSquares |= it->rect;
         }
     }
     if (changed)
+        updateSquares(changedSquares);
+}
+
+void ConnectionMapWidget::updateSquares(const QRect& squares)
+{
+    // Squares without a size yet (no geometry built) leave nothing to
+    // narrow the repaint to. A square's outline reaches one pixel beyond
+    // its rect.
+    if (squares.isNull())
         update();
+    else
+        update(squares.adjusted(0, 0, 1, 1));
 }
 
 void ConnectionMapWidget::connectedSystemsChanged()
@@ -204,13 +227,18 @@ void ConnectionMapWidget::keyPressEvent(QKeyEvent* e)
     emit activated(QString());
 }
 
-void ConnectionMapWidget::paintEvent(QPaintEvent*)
+void ConnectionMapWidget::paintEvent(QPaintEvent* e)
 {
     MSG_LOG(this, MsgLoggerEnums::LogTrace) << "paint for size " << width() << " x " << height();
     QPainter painter(this);
     const bool focused = hasFocus();
-    for (const SystemConnectionInfo& info : qAsConst(m_systems))
-        info.draw(painter, focused);
+    // Only the squares of the region to paint: one changed system among
+    // thousands repaints its own square.
+    const QRect area = e->rect().adjusted(-1, -1, 0, 0);
+    for (const SystemConnectionInfo& info : qAsConst(m_systems)) {
+        if (info.rect.intersects(area))
+            info.draw(painter, focused);
+    }
 }
 
 void ConnectionMapWidget::resizeEvent(QResizeEvent* e)

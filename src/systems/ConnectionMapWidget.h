@@ -71,6 +71,9 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    // Repaints the part of the map that squares covers.
+    void updateSquares(const QRect& squares);
+
     QMap<QString, SystemConnectionInfo> m_systems;
     QSize m_sizeHint;
     QPointer<AlarmsProxyModel> m_proxyModel;

@@ -90,11 +90,15 @@ QVariant SysConnectModel::headerData(int section, Qt::Orientation orientation, i
 
 int SysConnectModel::findSystemIdx(const QString& name) const
 {
-    for (int i = 0; i < m_systems.size(); ++i) {
-        if (m_systems.at(i).systemName == name)
-            return i;
-    }
-    return -1;
+    return m_positions.value(name, -1);
+}
+
+void SysConnectModel::indexPositions()
+{
+    m_positions.clear();
+    m_positions.reserve(m_systems.size());
+    for (int i = 0; i < m_systems.size(); ++i)
+        m_positions.insert(m_systems.at(i).systemName, i);
 }
 
 QModelIndex SysConnectModel::itemIndex(int position) const
@@ -134,10 +138,13 @@ void SysConnectModel::processSystemListChanges(const QMap<unsigned int, SystemIn
             info.systemName = system.getName();
             info.systemConnected = system.isConnected();
             info.modelConnected = m_proxyModel->isSystemConnected(system.getName());
+            // Known from now on, should the map name a system twice.
+            m_positions.insert(info.systemName, m_systems.size());
             m_systems.append(info);
         }
     }
     std::sort(m_systems.begin(), m_systems.end());
+    indexPositions();
     m_columnCount = columnsFor(m_systems.size());
     endResetModel();
     emit columnWidhtCanChange();

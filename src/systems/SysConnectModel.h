@@ -6,6 +6,7 @@
 #include <systems/SystemInfo.h>
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QIcon>
 #include <QMap>
 #include <QVector>
@@ -66,10 +67,14 @@ private:
     // The list position of a valid cell, or -1.
     int positionOf(const QModelIndex& index) const;
     static int columnsFor(int systemCount);
+    void indexPositions();
 
     AlarmsProxyModel* m_proxyModel;
     QVector<SystemConnectionInfo> m_systems;
     int m_columnCount;
     QIcon m_icon;
     bool m_editable;
+    // The list position of every system by name, so that a change of one
+    // system among thousands costs a look-up and not a search of the list.
+    QHash<QString, int> m_positions;
 };

@@ -2,7 +2,103 @@
 
 #include <logging/MsgLoggingMessage.h>
 
+#include <QHash>
 #include <QTreeView>
+
+namespace {
+
+// Whether two group values are of one type and equal. Equal values are
+// equivalent in the ordered map of children, which holds no two equivalent
+// values: a child found equal is the one the map finds. The reverse does
+// not hold (the map also takes values of other types, or strings that
+// differ in case, as equivalent), so a value not found equal is looked up
+// in the map.
+bool sameValue(const QVariant& a, const QVariant& b)
+{
+    return a.userType() == b.userType() && a == b;
+}
+
+// A group value as a hash key, without copying it. Only strings and whole
+// numbers are hashed; other values are left to the map.
+struct ExactValue
+{
+    const QVariant* value;
+
+    static bool hashable(const QVariant& v)
+    {
+        switch (v.userType()) {
+        case QMetaType::QString:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+            return true;
+        default:
+            return false;
+        }
+    }
+    bool operator==(const ExactValue& other) const { return sameValue(*value, *other.value); }
+};
+
+uint qHash(const ExactValue& key, uint seed)
+{
+    const QVariant& v = *key.value;
+    switch (v.userType()) {
+    case QMetaType::QString:
+        return ::qHash(v.toString(), seed);
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        return ::qHash(v.toULongLong(), seed);
+    default:
+        return ::qHash(v.toLongLong(), seed);
+    }
+}
+
+// The remembered children of a node, found by value for every row under
+// it. Comparing QVariants in order is slow (conversions, text comparisons
+// in both directions); with thousands of groups a restore spent most of its
+// time there. Many children are hashed, a few are compared one by one.
+class ValueIndex
+{
+public:
+    using SingleNodeState = TreeNodesState::SingleNodeState;
+
+    explicit ValueIndex(const QMap<QVariant, SingleNodeState>& children)
+        : m_children(children)
+    {
+        if (children.size() <= kScanned)
+            return;
+        m_exact.reserve(children.size());
+        for (auto it = children.cbegin(); it != children.cend(); ++it) {
+            if (ExactValue::hashable(it.key()))
+                m_exact.insert(ExactValue{&it.key()}, &it.value());
+        }
+    }
+
+    const SingleNodeState* find(const QVariant& value) const
+    {
+        if (m_children.size() <= kScanned) {
+            for (auto it = m_children.cbegin(); it != m_children.cend(); ++it) {
+                if (sameValue(it.key(), value))
+                    return &it.value();
+            }
+        } else if (ExactValue::hashable(value)) {
+            if (const SingleNodeState* state = m_exact.value(ExactValue{&value}))
+                return state;
+        }
+        const auto it = m_children.constFind(value);
+        return it == m_children.cend() ? nullptr : &it.value();
+    }
+
+private:
+    // Up to this many children are compared one by one.
+    static const int kScanned = 4;
+
+    const QMap<QVariant, SingleNodeState>& m_children;
+    QHash<ExactValue, const SingleNodeState*> m_exact;
+};
+
+} // namespace
 
 TreeNodesState::SingleNodeState::SingleNodeState(const QVariant& value)
     : m_value(value)
@@ -47,13 +143,13 @@ void TreeNodesState::SingleNodeState::restoreState(QTreeView* view, const QModel
         return;
     const QAbstractItemModel* model = view->model();
     const int rows = model->rowCount(index);
+    const ValueIndex children(m_children);
     for (int row = 0; row < rows; ++row) {
         const QModelIndex child = model->index(row, 0, index);
         if (!child.isValid())
             continue;
-        const auto it = m_children.constFind(child.data(Qt::EditRole));
-        if (it != m_children.constEnd())
-            it->restoreState(view, child);
+        if (const SingleNodeState* state = children.find(child.data(Qt::EditRole)))
+            state->restoreState(view, child);
     }
 }
 
@@ -88,16 +184,23 @@ TreeNodesState::TreeNodesState(const MsgLoggingProducer* logParent, QObject* par
 
 void TreeNodesState::setTreeView(QTreeView* view)
 {
-    if (m_view) {
+    if (m_view)
+        followView(false);
+    reset();
+    m_view = view;
+    if (m_view)
+        followView(true);
+}
+
+void TreeNodesState::followView(bool follow) const
+{
+    if (follow) {
+        connect(m_view, SIGNAL(expanded(const QModelIndex&)), this, SLOT(nodeExpanded(const QModelIndex&)));
+        connect(m_view, SIGNAL(collapsed(const QModelIndex&)), this, SLOT(nodeCollapsed(const QModelIndex&)));
+    } else {
         disconnect(m_view, SIGNAL(expanded(const QModelIndex&)), this, SLOT(nodeExpanded(const QModelIndex&)));
         disconnect(m_view, SIGNAL(collapsed(const QModelIndex&)), this, SLOT(nodeCollapsed(const QModelIndex&)));
     }
-    reset();
-    m_view = view;
-    if (!m_view)
-        return;
-    connect(m_view, SIGNAL(expanded(const QModelIndex&)), this, SLOT(nodeExpanded(const QModelIndex&)));
-    connect(m_view, SIGNAL(collapsed(const QModelIndex&)), this, SLOT(nodeCollapsed(const QModelIndex&)));
 }
 
 void TreeNodesState::setGroupingConfig(const GroupingConfiguration& config)
@@ -117,10 +220,19 @@ void TreeNodesState::restoreState() const
         return;
     }
     m_restoring = true;
+    // What the view reports of the restore is not the operator's doing: not
+    // listening meanwhile spares a call for every node set.
+    followView(false);
+    // Setting the same root index again makes the view lay its rows out
+    // anew on its next turn. Until then it only records each expansion
+    // set below, instead of laying out the rows after every node: with
+    // thousands of nodes laid out already, that made a restore quadratic.
+    m_view->setRootIndex(m_view->rootIndex());
     if (m_expandAll)
         m_view->expandAll();
     else
         m_root.restoreState(m_view, QModelIndex());
+    followView(true);
     m_restoring = false;
 }
 

@@ -86,6 +86,9 @@ private slots:
     void nodeExpanded(QModelIndex index);
 
 private:
+    // Connects to the view's expanded and collapsed signals, or disconnects.
+    void followView(bool follow) const;
+
     SingleNodeState m_root;
     GroupingConfiguration m_grouping;
     QTreeView* m_view;

@@ -50,6 +50,8 @@ private slots:
     void oversizedFilesAndLines();
     void laterDefinitionsWinLiteralsParsed();
     void aliasResolution();
+    void sharedChainsResolveAsWalkedOneByOne_data();
+    void sharedChainsResolveAsWalkedOneByOne();
     void blinkPhasesAndUsageGating();
     void usageCounterForwardsToTheEngine();
     void oneInstance();
@@ -231,6 +233,57 @@ void tst_ColorEngine::aliasResolution()
                           "3|infinite loop detected while searching for alias: X, search stack is X:Y",
                           "3|infinite loop detected while searching for alias: Y, search stack is Y:X",
                           "3|infinite loop detected while searching for alias: X, search stack is X:Y"}));
+}
+
+void tst_ColorEngine::sharedChainsResolveAsWalkedOneByOne_data()
+{
+    QTest::addColumn<QString>("database");
+    QTest::newRow("tails entering a loop at different names")
+        << "\"a\" \"b\"\n\"b\" \"c\"\n\"c\" \"d\"\n\"d\" \"b\"\n\"x\" \"c\"\n\"y\" \"x\"\n\"z\" N \"y\" {1,2,3}\n";
+    QTest::newRow("loops of one, tails to them") << "\"s\" \"s\"\n\"t\" \"s\"\n\"u\" \"t\"\n\"v\" \"v\"\n";
+    QTest::newRow("chains sharing a missing end, a colour without entries")
+        << "\"p\" \"q\"\n\"q\" \"gone\"\n\"r\" \"q\"\n\"m\" N <\"p\" 2 \"r\" 3 \"g\" 1>\n\"e\" N \n\"f\" \"e\"\n\"g\" \"f\"\n";
+    QTest::newRow("resolved chains beside failed ones")
+        << "\"k1\" \"k2\"\n\"k2\" \"k3\"\n\"k3\" N {1,2,3}\n\"k0\" N \"k1\" \"lost\"\n\"l\" \"k0\"\n";
+    QString longLoop;
+    for (int i = 0; i < 80; ++i)
+        longLoop += QStringLiteral("\"n%1\" \"n%2\"\n").arg(i).arg(i < 40 ? i + 1 : 40 + (i - 39) % 40);
+    QTest::newRow("long loop with a tail: stacks cut") << longLoop;
+}
+
+// Resolving all aliases at once gives every entry the colour, and logs the
+// messages in the order, that resolving each colour alone walking its
+// chains again gives; a loop message names at most 32 names.
+void tst_ColorEngine::sharedChainsResolveAsWalkedOneByOne()
+{
+    QFETCH(QString, database);
+    const QString path = m_root.path() + "/shape";
+    writeFile(path, database);
+    WildcardConfig producer;
+    LogCapture log(&producer, 2);
+    ColorEngine engine(&producer, nullptr);
+    engine.addColorDatabase(path);
+    log.clear();
+    engine.resolveAliases();
+    const QStringList memoised = log.entries();
+
+    log.clear();
+    QMap<QString, QSharedPointer<Color>> colors = ColorEngine::parseColorDatabaseFile(&engine, path);
+    log.clear();
+    for (const QSharedPointer<Color>& color : qAsConst(colors))
+        color->resolveAliases(colors);
+    QStringList walked = log.entries();
+    for (QString& message : walked) {
+        const int stack = message.indexOf(QStringLiteral("search stack is ")) + 16;
+        const QStringList names = message.mid(stack).split(QLatin1Char(':'));
+        if (stack > 15 && names.size() > 32)
+            message = message.left(stack) + QStringList(names.mid(0, 32)).join(QLatin1Char(':'))
+                + QStringLiteral(":... (%1 more)").arg(names.size() - 32);
+    }
+    QVERIFY(!walked.isEmpty());
+    QCOMPARE(memoised, walked);
+    for (auto it = colors.cbegin(); it != colors.cend(); ++it)
+        QCOMPARE(colorText(engine.getColor(it.key())), colorText(it.value()));
 }
 
 void tst_ColorEngine::blinkPhasesAndUsageGating()

@@ -6,6 +6,7 @@
 #include <systems/ConnectionMapWidget.h>
 #include <systems/SysConnectMonitor.h>
 
+#include <QPaintEvent>
 #include <QSignalSpy>
 #include <QToolTip>
 #include <QtTest>
@@ -42,6 +43,19 @@ QString colourAt(QWidget& w, const QPoint& p)
     return c.name();
 }
 
+// The rectangles of the paint events of the widget it filters.
+class PaintLog : public QObject
+{
+public:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            rects.append(static_cast<QPaintEvent*>(e)->rect());
+        return false;
+    }
+    QVector<QRect> rects;
+};
+
 } // namespace
 
 class tst_ConnectionMapWidget : public QObject
@@ -56,6 +70,8 @@ private slots:
     void keypadEnterOnly();
     void colours();
     void proxyModelConnections();
+    void oneChangeRepaintsItsSquare_data();
+    void oneChangeRepaintsItsSquare();
 };
 
 void tst_ConnectionMapWidget::init()
@@ -213,6 +229,49 @@ void tst_ConnectionMapWidget::proxyModelConnections()
              QStringList({"0|connectedSystemsChanged", "0|systemListChanged"}));
     QVERIFY(w.getSystems().value(QStringLiteral("S01")).modelConnected);
     QCOMPARE(w.getSystems().size(), 3);
+}
+
+void tst_ConnectionMapWidget::oneChangeRepaintsItsSquare_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QRect>("square");
+    // 50 systems 41 pixels high: 13 squares of 10 pixels to a row; S07 is system 8.
+    QTest::newRow("system down") << "down" << QRect(70, 0, 10, 10);
+    QTest::newRow("system back") << "up" << QRect(70, 0, 10, 10);
+    QTest::newRow("model disconnected") << "disconnect" << QRect(70, 0, 10, 10);
+    QTest::newRow("model connected") << "connect" << QRect(60, 0, 10, 10);
+}
+
+// One system changing among many repaints its own square, once.
+void tst_ConnectionMapWidget::oneChangeRepaintsItsSquare()
+{
+    QFETCH(QString, change);
+    QFETCH(QRect, square);
+    QSharedPointer<AlarmsModel> alarms(new AlarmsModel(AlarmModelConfiguration(), nullptr));
+    QScopedPointer<AlarmsProxyModel> proxy(newProxy(alarms));
+    proxy->setConnectedSystems({"S07"});
+    fillMonitor(50);
+    SysConnectMonitor* monitor = SysConnectMonitor::getInstance();
+    if (change == QLatin1String("up"))
+        monitor->setSystemConnected(8, false);
+    ConnectionMapWidget w;
+    w.setProxyModel(proxy.data());
+    w.resize(200, 41);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.getSystems().value(QStringLiteral("S07")).rect, QRect(70, 0, 10, 10));
+    PaintLog paints;
+    w.installEventFilter(&paints);
+    if (change == QLatin1String("down") || change == QLatin1String("up"))
+        monitor->setSystemConnected(8, change == QLatin1String("up"));
+    else if (change == QLatin1String("disconnect"))
+        proxy->disconnectFromSystem(QStringLiteral("S07"));
+    else
+        proxy->connectToSystem(QStringLiteral("S06"));
+    QTRY_COMPARE(paints.rects.size(), 1);
+    QTest::qWait(20);
+    // The outline reaches one pixel beyond the square.
+    QCOMPARE(paints.rects, QVector<QRect>{square.adjusted(0, 0, 1, 1)});
 }
 
 QTEST_MAIN(tst_ConnectionMapWidget)

@@ -170,6 +170,8 @@ void tst_SysConnectModel::monitorChanges()
     QCOMPARE(m.index(3, 0).data().toString() + m.index(3, 0).data(Qt::DecorationRole).typeName(),
              QStringLiteral("S003QIcon"));
     QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0).at(0).toModelIndex(), m.index(3, 0));
+    QCOMPARE(changed.at(0).at(1).toModelIndex(), m.index(3, 0));
     QCOMPARE(widths.count(), 1);
 
     monitor->setSystemConnected(7, true);

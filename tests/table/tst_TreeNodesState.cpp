@@ -78,6 +78,8 @@ private slots:
     void regrouping_data();
     void regrouping();
     void restoreWithoutViewOrModel();
+    void restoreFindsEquivalentValues_data();
+    void restoreFindsEquivalentValues();
 };
 
 void tst_TreeNodesState::restoreAfterReset_data()
@@ -168,6 +170,48 @@ void tst_TreeNodesState::restoreWithoutViewOrModel()
     state.restoreState();
     QCOMPARE(log.entries(), QStringList({"2|restoreState: call to restoreState() without tree view",
                                          "2|restoreState: call to restoreState() for tree view without model"}));
+}
+
+void tst_TreeNodesState::restoreFindsEquivalentValues_data()
+{
+    QTest::addColumn<int>("groups");
+    QTest::addColumn<bool>("wider");
+    QTest::newRow("few, same values") << 3 << false;
+    QTest::newRow("few, now wider numbers") << 3 << true;
+    QTest::newRow("many, same values") << 40 << false;
+    QTest::newRow("many, now wider numbers") << 40 << true;
+}
+
+// Remembered groups are found by value whatever their number, also when the
+// rebuilt model gives an equivalent value of another type.
+void tst_TreeNodesState::restoreFindsEquivalentValues()
+{
+    QFETCH(int, groups);
+    QFETCH(bool, wider);
+    const auto build = [groups](QStandardItemModel& model, bool wide) {
+        model.clear();
+        for (int g = 0; g < groups; ++g) {
+            auto* group = new QStandardItem;
+            group->setData(wide ? QVariant(qlonglong(g)) : QVariant(g), Qt::EditRole);
+            group->appendRow(new QStandardItem(QStringLiteral("alarm")));
+            model.appendRow(group);
+        }
+    };
+    QStandardItemModel model;
+    build(model, false);
+    QTreeView view;
+    view.setModel(&model);
+    TreeNodesState state(nullptr, nullptr);
+    state.setTreeView(&view);
+    for (int g = 0; g < groups; g += 2)
+        view.setExpanded(model.index(g, 0), true);
+
+    build(model, wider);
+    state.restoreState();
+    QStringList expected;
+    for (int g = 0; g < groups; g += 2)
+        expected << QString::number(g);
+    QCOMPARE(expandedText(view), expected.join(QLatin1Char(' ')));
 }
 
 QTEST_MAIN(tst_TreeNodesState)

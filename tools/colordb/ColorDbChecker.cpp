@@ -1,5 +1,7 @@
 #include "ColorDbChecker.h"
 
+#include <colors/ColorAliasMemo.h>
+
 #include <environment/Resources.h>
 #include <logging/MsgLoggerModel.h>
 
@@ -86,6 +88,7 @@ void ColorDbChecker::resolveAliases()
     QMap<QString, QSharedPointer<Color>> colors;
     for (const QString& name : m_engine.getColorNames())
         colors.insert(name, m_engine.getColor(name));
+    const ColorAliasMemo memo(colors);
     for (auto it = colors.cbegin(); it != colors.cend(); ++it) {
         it.value()->resolveAliases(colors);
         m_problems << takeMessages(locationOf(it.key()));
