@@ -1,11 +1,15 @@
 #include "models/AlarmInstance.h"
 
+#include "models/AlarmTextPool.h"
+
 #include <QDateTime>
 
-AlarmInstance::AlarmInstance(qint64 ident, const QString& system)
+AlarmInstance::AlarmInstance(qint64 ident, const QString& system, int valueCount)
     : m_ident(ident)
-    , m_system(system)
+    , m_system(AlarmTextPool::intern(system))
 {
+    if (valueCount > 0)
+        m_values.reserve(valueCount);
 }
 
 void AlarmInstance::setValue(const AlarmProp& prop, const QVariant& value, const QString& display)
@@ -13,12 +17,16 @@ void AlarmInstance::setValue(const AlarmProp& prop, const QVariant& value, const
     const int index = prop.getIndex();
     if (index < 0 || prop.getBuiltin() != AlarmProp::BuiltinNone)
         return;
-    if (m_values.size() <= index) {
+    if (m_values.size() <= index)
         m_values.resize(index + 1);
+    if (value.type() == QVariant::String)
+        m_values[index] = AlarmTextPool::intern(value.toString());
+    else
+        m_values[index] = value;
+    if (!display.isNull() && m_texts.size() <= index)
         m_texts.resize(index + 1);
-    }
-    m_values[index] = value;
-    m_texts[index] = display;
+    if (index < m_texts.size())
+        m_texts[index] = display.isNull() ? display : AlarmTextPool::intern(display);
 }
 
 QVariant AlarmInstance::editValue(const AlarmProp& prop) const
@@ -52,7 +60,7 @@ QString AlarmInstance::getDisplayText(const AlarmProp& prop) const
     const int index = prop.getIndex();
     if (index < 0 || index >= m_values.size())
         return QString();
-    if (!m_texts.at(index).isNull())
+    if (index < m_texts.size() && !m_texts.at(index).isNull())
         return m_texts.at(index);
     const QVariant& value = m_values.at(index);
     if (prop.getType() == AlarmProp::TypeTime && value.canConvert<QDateTime>())

@@ -27,7 +27,9 @@ public:
         NotAcknowledgeable = 2
     };
 
-    AlarmInstance(qint64 ident, const QString& system);
+    // valueCount: the number of properties the alarm will have values of,
+    // so that their storage is made once at its final size.
+    AlarmInstance(qint64 ident, const QString& system, int valueCount = 0);
 
     qint64 getIdent() const { return m_ident; }
     // 0: no related alarm.
@@ -40,7 +42,8 @@ public:
     void setWent(bool went) { m_went = went; }
 
     // Stores the value of a property of the model (by its index). The text
-    // shown is display, or made from the value when display is null.
+    // shown is display, or made from the value when display is null. Texts
+    // are kept as the shared copies of AlarmTextPool.
     void setValue(const AlarmProp& prop, const QVariant& value, const QString& display = QString());
 
     // Qt::EditRole: the typed value (invalid when the alarm has none);
@@ -61,5 +64,7 @@ private:
     AckState m_ackState = Unacknowledged;
     bool m_went = false;
     QVector<QVariant> m_values;
+    // Given display texts by property index; empty while none was given,
+    // which is the rule, so that most alarms keep no such vector at all.
     QVector<QString> m_texts;
 };
