@@ -42,9 +42,13 @@ public:
     void setWent(bool went) { m_went = went; }
 
     // Stores the value of a property of the model (by its index). The text
-    // shown is display, or made from the value when display is null. Texts
-    // are kept as the shared copies of AlarmTextPool.
-    void setValue(const AlarmProp& prop, const QVariant& value, const QString& display = QString());
+    // shown is display, or made from the value when display is null.
+    // The value is taken by value, so that a temporary is moved in, not copied.
+    void setValue(const AlarmProp& prop, QVariant value, const QString& display = QString());
+    // Swaps the texts of the alarm for the equal shared copies of
+    // AlarmTextPool; no value changes. The alarm model does it as it takes
+    // the alarm in, so that making an alarm stays cheap for its producer.
+    void shareTexts();
 
     // Qt::EditRole: the typed value (invalid when the alarm has none);
     // Qt::DisplayRole: the text shown. Other roles: invalid.

@@ -66,6 +66,9 @@ void AlarmsModel::store(const AlarmList& alarms)
     for (const AlarmPtr& alarm : alarms) {
         if (!alarm)
             continue;
+        // Held from now on: equal texts of all alarms share one buffer. No
+        // value changes, so the instance stays what its producer made.
+        const_cast<AlarmInstance&>(*alarm).shareTexts();
         auto it = m_alarms.find(alarm->getIdent());
         if (it == m_alarms.end()) {
             m_alarms.insert(alarm->getIdent(), alarm);
