@@ -7,6 +7,7 @@
 #include <filtervalues/SourceAndFilter.h>
 #include <filtervalues/ValueFilterText.h>
 #include <models/AlarmsModel.h>
+#include <models/AlarmTextPool.h>
 #include <models/AlarmsProxyModel.h>
 #include <statistics/FilterStatistics.h>
 
@@ -424,6 +425,25 @@ void tst_AlarmsProxyModel::slicedBatches()
     QCOMPARE(sliced.model->acknowledge({2, 3, 19}), 3);
     QCOMPARE(sliced.model->getPendingCount(), 0);
     QCOMPARE(counter.getCount(FilterStatistics::CountAcknowledged), 3);
+
+    // Equal texts of held alarms share one buffer; the texts of dropped alarms leave the pool.
+    const AlarmProp text = sliced.model->findProperty("ALERT_TEXT");
+    QCOMPARE(sliced.model->getAlarmByIdent(15)->getDisplayText(text).constData(),
+             sliced.model->getAlarmByIdent(19)->getDisplayText(text).constData());
+    AlarmList many;
+    for (int i = 0; i < 5000; ++i)
+        many << sliced.make(100 + i, "A", QString::number(i), 1);
+    sliced.model->setSliceSize(0);
+    sliced.model->addAlarms(many);
+    const int pooled = AlarmTextPool::size();
+    QVERIFY(pooled >= 5000);
+    many.clear();
+    sliced.model->clear();
+    // The pool sweeps once it has doubled; texts that only it holds are gone then.
+    int n = 0;
+    while (AlarmTextPool::size() >= pooled && n < 3 * pooled)
+        AlarmTextPool::intern(QString::number(-++n));
+    QVERIFY(AlarmTextPool::size() < pooled);
 }
 
 QTEST_MAIN(tst_AlarmsProxyModel)
