@@ -112,9 +112,8 @@ void AlarmsModel::remove(const QVector<qint64>& idents)
 
 void AlarmsModel::takeNow(const Pending& batch)
 {
-    const int size = batch.change == Removed ? batch.idents.size() : batch.alarms.size();
-    if (m_pending.isEmpty() && (m_sliceSize <= 0 || size <= m_sliceSize)) {
-        take(batch, 0, size);
+    if (m_pending.isEmpty() && (m_sliceSize <= 0 || batch.size() <= m_sliceSize)) {
+        take(batch, 0, batch.size());
         return;
     }
     m_pending.append(batch);
@@ -124,12 +123,13 @@ void AlarmsModel::takeNow(const Pending& batch)
 
 void AlarmsModel::take(const Pending& batch, int from, int to)
 {
+    const bool whole = from == 0 && to == batch.size();
     if (batch.change == Removed) {
-        remove(from == 0 && to == batch.idents.size() ? batch.idents : batch.idents.mid(from, to - from));
+        remove(whole ? batch.idents : batch.idents.mid(from, to - from));
         return;
     }
     // Added and Changed alike: a known identifier is a change, an unknown one new.
-    store(from == 0 && to == batch.alarms.size() ? batch.alarms : batch.alarms.mid(from, to - from));
+    store(whole ? batch.alarms : batch.alarms.mid(from, to - from));
 }
 
 void AlarmsModel::takeSlice()
@@ -137,7 +137,7 @@ void AlarmsModel::takeSlice()
     int budget = m_sliceSize > 0 ? m_sliceSize : INT_MAX;
     while (budget > 0 && !m_pending.isEmpty()) {
         Pending& batch = m_pending.first();
-        const int size = batch.change == Removed ? batch.idents.size() : batch.alarms.size();
+        const int size = batch.size();
         const int to = size - batch.next > budget ? batch.next + budget : size;
         const int from = batch.next;
         budget -= to - from;
@@ -157,7 +157,7 @@ int AlarmsModel::getPendingCount() const
 {
     int count = 0;
     for (const Pending& batch : m_pending)
-        count += (batch.change == Removed ? batch.idents.size() : batch.alarms.size()) - batch.next;
+        count += batch.size() - batch.next;
     return count;
 }
 
@@ -171,8 +171,7 @@ void AlarmsModel::flushPending()
     m_sliceTimer.stop();
     while (!m_pending.isEmpty()) {
         const Pending batch = m_pending.takeFirst();
-        const int size = batch.change == Removed ? batch.idents.size() : batch.alarms.size();
-        take(batch, batch.next, size);
+        take(batch, batch.next, batch.size());
     }
 }
 

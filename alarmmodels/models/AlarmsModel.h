@@ -91,6 +91,8 @@ private:
         AlarmList alarms;       // Added and Changed
         QVector<qint64> idents; // Removed
         int next;
+
+        int size() const { return change == Removed ? idents.size() : alarms.size(); }
     };
     // Takes batch in at once when nothing waits and it fits a slice; queues it otherwise.
     void takeNow(const Pending& batch);
