@@ -1,24 +1,65 @@
 #include "models/AlarmInstance.h"
 
+#include "models/AlarmTextPool.h"
+
 #include <QDateTime>
 
-AlarmInstance::AlarmInstance(qint64 ident, const QString& system)
+#include <utility>
+
+AlarmInstance::AlarmInstance(qint64 ident, const QString& system, int valueCount)
     : m_ident(ident)
     , m_system(system)
 {
+    if (valueCount > 0)
+        m_values.reserve(valueCount);
 }
 
-void AlarmInstance::setValue(const AlarmProp& prop, const QVariant& value, const QString& display)
+void AlarmInstance::setValue(const AlarmProp& prop, QVariant value, const QString& display)
 {
     const int index = prop.getIndex();
     if (index < 0 || prop.getBuiltin() != AlarmProp::BuiltinNone)
         return;
-    if (m_values.size() <= index) {
+    if (m_values.size() <= index)
         m_values.resize(index + 1);
+    m_values[index] = std::move(value);
+    if (!display.isNull() && m_texts.size() <= index)
         m_texts.resize(index + 1);
+    if (index < m_texts.size())
+        m_texts[index] = display;
+}
+
+namespace {
+
+// Puts the pool's copy of text in place; false when text is that copy already.
+bool share(QString& text)
+{
+    QString pooled = AlarmTextPool::intern(text);
+    if (pooled.constData() == text.constData())
+        return false;
+    text.swap(pooled);
+    return true;
+}
+
+} // namespace
+
+void AlarmInstance::shareTexts()
+{
+    share(m_system);
+    // Read before written: a copy of an alarm (a new version of it) shares the
+    // vectors of the original, which hold pool copies already and so stay shared.
+    for (int i = 0; i < m_values.size(); ++i) {
+        const QVariant& value = m_values.at(i);
+        if (value.userType() != QMetaType::QString)
+            continue;
+        QString text = value.toString();
+        if (share(text))
+            m_values[i] = text;
     }
-    m_values[index] = value;
-    m_texts[index] = display;
+    for (int i = 0; i < m_texts.size(); ++i) {
+        QString text = m_texts.at(i);
+        if (share(text))
+            m_texts[i] = text;
+    }
 }
 
 QVariant AlarmInstance::editValue(const AlarmProp& prop) const
@@ -52,7 +93,7 @@ QString AlarmInstance::getDisplayText(const AlarmProp& prop) const
     const int index = prop.getIndex();
     if (index < 0 || index >= m_values.size())
         return QString();
-    if (!m_texts.at(index).isNull())
+    if (index < m_texts.size() && !m_texts.at(index).isNull())
         return m_texts.at(index);
     const QVariant& value = m_values.at(index);
     if (prop.getType() == AlarmProp::TypeTime && value.canConvert<QDateTime>())

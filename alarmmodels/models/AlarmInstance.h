@@ -27,7 +27,9 @@ public:
         NotAcknowledgeable = 2
     };
 
-    AlarmInstance(qint64 ident, const QString& system);
+    // valueCount: the number of properties the alarm will have values of,
+    // so that their storage is made once at its final size.
+    AlarmInstance(qint64 ident, const QString& system, int valueCount = 0);
 
     qint64 getIdent() const { return m_ident; }
     // 0: no related alarm.
@@ -41,7 +43,12 @@ public:
 
     // Stores the value of a property of the model (by its index). The text
     // shown is display, or made from the value when display is null.
-    void setValue(const AlarmProp& prop, const QVariant& value, const QString& display = QString());
+    // The value is taken by value, so that a temporary is moved in, not copied.
+    void setValue(const AlarmProp& prop, QVariant value, const QString& display = QString());
+    // Swaps the texts of the alarm for the equal shared copies of
+    // AlarmTextPool; no value changes. The alarm model does it as it takes
+    // the alarm in, so that making an alarm stays cheap for its producer.
+    void shareTexts();
 
     // Qt::EditRole: the typed value (invalid when the alarm has none);
     // Qt::DisplayRole: the text shown. Other roles: invalid.
@@ -61,5 +68,7 @@ private:
     AckState m_ackState = Unacknowledged;
     bool m_went = false;
     QVector<QVariant> m_values;
+    // Given display texts by property index; empty while none was given,
+    // which is the rule, so that most alarms keep no such vector at all.
     QVector<QString> m_texts;
 };

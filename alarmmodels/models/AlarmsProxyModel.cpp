@@ -648,6 +648,19 @@ int AlarmsProxyModel::columnCount(const QModelIndex&) const
     return m_columns.size() + (m_groupRules.isEmpty() ? 0 : 1);
 }
 
+bool AlarmsProxyModel::hasChildren(const QModelIndex& parent) const
+{
+    return rowCount(parent) > 0;
+}
+
+Qt::ItemFlags AlarmsProxyModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    return isLeaf(static_cast<const Group*>(index.internalPointer())) ? flags | Qt::ItemNeverHasChildren : flags;
+}
+
 QVariant AlarmsProxyModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))

@@ -7,7 +7,9 @@
 #include <filtervalues/SourceAndFilter.h>
 #include <filtervalues/ValueFilterText.h>
 #include <models/AlarmsModel.h>
+#include <models/AlarmTextPool.h>
 #include <models/AlarmsProxyModel.h>
+#include <statistics/FilterStatistics.h>
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -84,6 +86,8 @@ private slots:
     void quickFilter();
     void systemConnections();
     void refusedSettingsKeepThePrevious();
+    void slicedBatches_data();
+    void slicedBatches();
 };
 
 void tst_AlarmsProxyModel::incrementalEqualsRebuilt_data()
@@ -349,6 +353,97 @@ void tst_AlarmsProxyModel::refusedSettingsKeepThePrevious()
     QCOMPARE(resets.count(), 0);
     QCOMPARE(treeText(m), QStringLiteral("A (1)[1]"));
     QCOMPARE(log.count(), 3);
+}
+
+void tst_AlarmsProxyModel::slicedBatches_data()
+{
+    QTest::addColumn<int>("slice");
+    QTest::addColumn<QStringList>("groupBy");
+    QTest::newRow("one alarm a turn, flat") << 1 << QStringList();
+    QTest::newRow("three a turn, by system and priority") << 3 << QStringList{"SYSTEM", "PRIORITY"};
+    QTest::newRow("batches cut across their groups") << 4 << QStringList{"SYSTEM"};
+}
+
+// Batches queued behind a sliced one are taken in order, a slice a turn:
+// after every slice the table equals one built from the model, no reset is
+// needed, and at the end table and counter equal an unsliced twin's.
+void tst_AlarmsProxyModel::slicedBatches()
+{
+    QFETCH(int, slice);
+    QFETCH(QStringList, groupBy);
+    Fixture sliced;
+    Fixture whole;
+    sliced.model->setSliceSize(slice);
+    SourceAndFilter filter;
+    filter.setRuleContainer(alertTextRules("*failure*"));
+    auto table = [&](Fixture& f) {
+        auto* m = new AlarmsProxyModel(f.model, columns());
+        m->setConnectedSystems({"A", "B"});
+        m->setGroupingConfiguration(grouping(groupBy));
+        m->setFilter(filter);
+        return QSharedPointer<AlarmsProxyModel>(m);
+    };
+    const QSharedPointer<AlarmsProxyModel> live = table(sliced);
+    const QSharedPointer<AlarmsProxyModel> twin = table(whole);
+    QAbstractItemModelTester tester(live.data(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    FilterStatistics counter(sliced.model, filter, nullptr);
+    FilterStatistics twinCounter(whole.model, filter, nullptr);
+    QSignalSpy resets(live.data(), SIGNAL(modelReset()));
+    int slices = 0;
+    int held = 0;
+    const auto watch = connect(sliced.model.data(), &AlarmsModel::alarmCountChanged, [&](int count) {
+        ++slices;
+        QVERIFY(qAbs(count - held) <= slice);
+        held = count;
+        QCOMPARE(treeText(*live), treeText(*table(sliced)));
+    });
+    for (Fixture* f : {&sliced, &whole}) {
+        AlarmList flood;
+        for (int i = 1; i <= 12; ++i)
+            flood << f->make(i, i % 3 ? "A" : "B", i % 4 ? "Pump failure" : "Door open", 10 * (i % 3));
+        f->model->addAlarms(flood);
+        // Behind the flood: a move to another group, a removal, a new system's alarm.
+        f->model->updateAlarms({f->make(2, "B", "Feeder failure", 90), f->make(12, "A", "Door open", 0)});
+        f->model->removeAlarms({1, 5, 6});
+        f->model->addAlarms({f->make(13, "C", "Tank failure", 50), f->make(14, "A", "Tank failure", 50)});
+    }
+    QVERIFY(sliced.model->getPendingCount() > 0);
+    QCOMPARE(sliced.model->getAlarmCount(), 0);
+    QTRY_COMPARE(sliced.model->getPendingCount(), 0);
+    QVERIFY(slices >= (12 + 2 + 3 + 2) / slice);
+    QCOMPARE(resets.count(), 0);
+    QCOMPARE(treeText(*live), treeText(*twin));
+    QCOMPARE(live->getConnectedAlarmCount(), 10);
+    for (int c = 0; c < FilterStatistics::CounterCount; ++c)
+        QCOMPARE(counter.getCount(FilterStatistics::Counter(c)), twinCounter.getCount(FilterStatistics::Counter(c)));
+    QCOMPARE(counter.getHighestPriority(), QVariant(90));
+    // Acknowledging takes in what is still pending first, all at once.
+    disconnect(watch);
+    sliced.model->addAlarms({sliced.make(15, "A", "Pump failure", 20), sliced.make(16, "A", "Pump failure", 20),
+                             sliced.make(17, "A", "Pump failure", 20), sliced.make(18, "A", "Pump failure", 20),
+                             sliced.make(19, "A", "Pump failure", 20)});
+    QCOMPARE(sliced.model->acknowledge({2, 3, 19}), 3);
+    QCOMPARE(sliced.model->getPendingCount(), 0);
+    QCOMPARE(counter.getCount(FilterStatistics::CountAcknowledged), 3);
+
+    // Equal texts of held alarms share one buffer; the texts of dropped alarms leave the pool.
+    const AlarmProp text = sliced.model->findProperty("ALERT_TEXT");
+    QCOMPARE(sliced.model->getAlarmByIdent(15)->getDisplayText(text).constData(),
+             sliced.model->getAlarmByIdent(19)->getDisplayText(text).constData());
+    AlarmList many;
+    for (int i = 0; i < 5000; ++i)
+        many << sliced.make(100 + i, "A", QString::number(i), 1);
+    sliced.model->setSliceSize(0);
+    sliced.model->addAlarms(many);
+    const int pooled = AlarmTextPool::size();
+    QVERIFY(pooled >= 5000);
+    many.clear();
+    sliced.model->clear();
+    // The pool sweeps once it has doubled; texts that only it holds are gone then.
+    int n = 0;
+    while (AlarmTextPool::size() >= pooled && n < 3 * pooled)
+        AlarmTextPool::intern(QString::number(-++n));
+    QVERIFY(AlarmTextPool::size() < pooled);
 }
 
 QTEST_MAIN(tst_AlarmsProxyModel)
