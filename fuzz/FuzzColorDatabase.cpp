@@ -3,10 +3,13 @@
 // the colour of the first entry of the colour it names; every other entry
 // that has a colour has a valid one. For inputs small enough, the engine's
 // resolution (each chain walked once) gives every entry what walking each
-// colour's chains alone gives.
+// colour's chains alone gives, and logs the same alias messages in the same
+// order (a loop's stack cut after the names a message names at most).
+#include <colors/ColorAliasMemo.h>
 #include <colors/ColorEngine.h>
 
 #include <filtervalues/WildcardConfig.h>
+#include <logging/MsgLoggerModel.h>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -56,6 +59,26 @@ void compare(const ColorEngine& engine, const QMap<QString, QSharedPointer<Color
     }
 }
 
+// The messages of buffer as "severity|text"; with cut, a loop's stack is cut
+// as the engine's resolution cuts it.
+QStringList messagesOf(MsgLoggerModel& buffer, bool cut)
+{
+    static const QString stackIs = QStringLiteral(", search stack is ");
+    QStringList messages;
+    for (int row = 0; row < buffer.rowCount(); ++row) {
+        QString text = buffer.messageAt(row);
+        const int at = text.indexOf(stackIs);
+        const QStringList names = text.mid(at + stackIs.size()).split(QLatin1Char(':'));
+        if (cut && at >= 0 && names.size() > ColorAliasMemo::kMaxStackNames) {
+            text = text.left(at + stackIs.size()) + names.mid(0, ColorAliasMemo::kMaxStackNames).join(QLatin1Char(':'))
+                + QStringLiteral(":... (%1 more)").arg(names.size() - ColorAliasMemo::kMaxStackNames);
+        }
+        messages << QString::number(buffer.severityAt(row)) + QLatin1Char('|') + text;
+    }
+    buffer.clear();
+    return messages;
+}
+
 // Walking chains anew for every colour is quadratic: only small inputs.
 const size_t kCompareBelow = 16 * 1024;
 
@@ -71,8 +94,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!QCoreApplication::instance())
         new QCoreApplication(argc, argv);
     static QTemporaryDir dir;
+    // Alias messages only (parse warnings are of lower severity), each
+    // resolution into its own buffer.
     static WildcardConfig producer;
-    producer.setLogThreshold(MsgLoggerEnums::LogError);
+    static WildcardConfig walker;
+    static const QSharedPointer<MsgLoggerModel> logged(new MsgLoggerModel);
+    static const QSharedPointer<MsgLoggerModel> walkLogged(new MsgLoggerModel);
+    for (WildcardConfig* p : {&producer, &walker})
+        p->setLogThreshold(MsgLoggerEnums::LogError);
+    producer.setLogBuffer(logged);
+    walker.setLogBuffer(walkLogged);
+    logged->setMaxCount(1 << 20);
+    walkLogged->setMaxCount(1 << 20);
 
     const QString path = dir.filePath(QStringLiteral("colors"));
     QFile file(path);
@@ -85,8 +118,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     engine.addColorDatabase(path);
     engine.resolveAliases();
     check(engine);
-    if (size < kCompareBelow)
-        compare(engine, walkedOneByOne(&producer, path));
+    if (size < kCompareBelow) {
+        compare(engine, walkedOneByOne(&walker, path));
+        if (messagesOf(*logged, false) != messagesOf(*walkLogged, true))
+            abort();
+    }
+    logged->clear();
     for (int tick = 0; tick < 8; ++tick)
         QMetaObject::invokeMethod(&engine, "blinkingTimeout", Qt::DirectConnection);
     return 0;

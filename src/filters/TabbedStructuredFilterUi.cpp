@@ -8,6 +8,7 @@
 #include <filtervalues/FilterRuleContainer.h>
 #include <filtervalues/WildcardConfig.h>
 
+#include <QApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
@@ -21,13 +22,15 @@ namespace {
 // for each tab added, renamed or given a button, and a painted tab widget
 // repaints its whole stack each time the current tab changes; both make
 // showing a filter cost the square of its sets. While this lives the bar is
-// hidden and painting suspended, so the layout and painting happen once.
+// hidden and painting suspended, so the layout and painting happen once. A
+// bar that holds the keyboard focus stays shown: hidden, it would pass the
+// focus on to the next widget and not get it back.
 class TabsBulkChange
 {
 public:
     explicit TabsBulkChange(QTabWidget* tabs)
         : m_tabs(tabs->updatesEnabled() ? tabs : nullptr)
-        , m_bar(tabs->tabBar()->isVisible() ? tabs->tabBar() : nullptr)
+        , m_bar(tabs->tabBar()->isVisible() && !holdsFocus(tabs->tabBar()) ? tabs->tabBar() : nullptr)
     {
         if (m_tabs)
             m_tabs->setUpdatesEnabled(false);
@@ -45,6 +48,12 @@ public:
     TabsBulkChange& operator=(const TabsBulkChange&) = delete;
 
 private:
+    static bool holdsFocus(const QWidget* widget)
+    {
+        const QWidget* focused = QApplication::focusWidget();
+        return focused == widget || widget->isAncestorOf(focused);
+    }
+
     QTabWidget* m_tabs;
     QTabBar* m_bar;
 };

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
@@ -241,9 +242,12 @@ bool WEditFilterRuleText::setFilter(const QSharedPointer<ValueFilter>& filter, b
         return false;
     // A shown table places every row's buttons anew for each row inserted,
     // which makes a long list cost the square of its rows; hidden while it
-    // is filled, it places them once when it is shown again.
+    // is filled, it places them once when it is shown again. A table that
+    // holds the keyboard focus stays shown: hidden, it would pass the focus
+    // on to the next widget and not get it back.
     QTableWidget* table = ui->tableWidget;
-    const bool wasShown = table->isVisible();
+    const QWidget* focused = QApplication::focusWidget();
+    const bool wasShown = table->isVisible() && !(focused == table || table->isAncestorOf(focused));
     if (wasShown)
         table->hide();
     table->setRowCount(0);

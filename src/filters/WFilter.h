@@ -47,9 +47,13 @@ public slots:
     virtual void setMatchCase(bool matchCase) = 0;
     virtual void setCompletionStrings(const QStringList& completions);
     virtual QString getColumnId() const;
-    // The column whose filter this widget edits from now on.
-    virtual void setColumnId(const QString& columnId);
     virtual Constants::ValueSource getSource() const;
+
+public:
+    // The column whose filter this widget edits from now on. Not a slot and
+    // declared after them: the slots and the virtual operations before it
+    // keep their order.
+    virtual void setColumnId(const QString& columnId);
 
 signals:
     void filterTextChanged(const QString& propName, const QString& filterText);

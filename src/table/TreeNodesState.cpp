@@ -220,9 +220,6 @@ void TreeNodesState::restoreState() const
         return;
     }
     m_restoring = true;
-    // What the view reports of the restore is not the operator's doing: not
-    // listening meanwhile spares a call for every node set.
-    followView(false);
     // Setting the same root index again makes the view lay its rows out
     // anew on its next turn. Until then it only records each expansion
     // set below, instead of laying out the rows after every node: with
@@ -232,7 +229,6 @@ void TreeNodesState::restoreState() const
         m_view->expandAll();
     else
         m_root.restoreState(m_view, QModelIndex());
-    followView(true);
     m_restoring = false;
 }
 

@@ -19,6 +19,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -128,22 +129,23 @@ void tst_TabbedStructuredFilterUi::displayFilter_data()
     QTest::addColumn<int>("applied");
     QTest::addColumn<QString>("error");
     QTest::addColumn<int>("warnings");
+    QTest::addColumn<bool>("barFocused");
     const auto pump = textFilter("ALERT_TEXT", "Pump*");
     const auto lab = textFilter("DPE", "Lab:*");
     const auto unknown = textFilter("NOPE", "x");
     QTest::newRow("three sets, one not shown")
         << filterOf({ruleSet(true, {pump}), ruleSet(true, {unknown}), ruleSet(false, {lab})}) << 1
-        << QStringList{"Filter #1: Include", "Filter #2: Exclude", ""} << 1 << "" << 1;
+        << QStringList{"Filter #1: Include", "Filter #2: Exclude", ""} << 1 << "" << 1 << false;
     QTest::newRow("set partly shown")
-        << filterOf({ruleSet(true, {pump, unknown})}) << 1 << QStringList{"Filter #1: Include", ""} << 1 << "" << 1;
+        << filterOf({ruleSet(true, {pump, unknown})}) << 1 << QStringList{"Filter #1: Include", ""} << 1 << "" << 1 << false;
     QTest::newRow("nothing of a non-empty filter")
-        << filterOf({ruleSet(false, {unknown})}) << 2 << QStringList{"Filter #1: Include", ""} << 0 << "" << 1;
-    QTest::newRow("empty container") << filterOf({}) << 0 << QStringList{"Filter #1: Include", ""} << 1 << "" << 0;
-    QTest::newRow("no container") << SourceAndFilter() << 0 << QStringList{"Filter #1: Include", ""} << 1 << "" << 0;
+        << filterOf({ruleSet(false, {unknown})}) << 2 << QStringList{"Filter #1: Include", ""} << 0 << "" << 1 << false;
+    QTest::newRow("empty container") << filterOf({}) << 0 << QStringList{"Filter #1: Include", ""} << 1 << "" << 0 << false;
+    QTest::newRow("no container") << SourceAndFilter() << 0 << QStringList{"Filter #1: Include", ""} << 1 << "" << 0 << true;
     QTest::newRow("widget error")
         << filterOf({ruleSet(true, {pump}), ruleSet(true, {textFilter("BROKEN", "b")})}) << 3
         << QStringList{"Filter #1: Include", "Filter #2: Include", ""} << 0
-        << "error displaying filter for 'BROKEN': cannot show it" << 0;
+        << "error displaying filter for 'BROKEN': cannot show it" << 0 << true;
 }
 
 void tst_TabbedStructuredFilterUi::displayFilter()
@@ -154,21 +156,25 @@ void tst_TabbedStructuredFilterUi::displayFilter()
     QFETCH(int, applied);
     QFETCH(QString, error);
     QFETCH(int, warnings);
+    QFETCH(bool, barFocused);
     TabbedStructuredFilterUi panel(m_config, nullptr);
     panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(QTest::qWaitForWindowActive(&panel));
     // Tabs of an earlier filter go, numbering starts again.
     clickTab(panel, 0);
     clickTab(panel, 1);
+    auto* tabWidget = panel.findChild<QTabWidget*>();
+    (barFocused ? static_cast<QWidget*>(tabWidget->tabBar()) : panel.findChild<QToolButton*>("buttonApply"))
+        ->setFocus();
     LogCapture log(&panel);
     QSignalSpy applySpy(&panel, SIGNAL(applyStructuredFilter(SourceAndFilter, int)));
     QString errMsg;
     QCOMPARE(int(panel.displayFilter(filter, StructuredFilterUi::DefaultFilter, errMsg)), result);
     QCOMPARE(errMsg, error);
     QCOMPARE(tabTexts(panel), tabs);
-    // Shown again and painted after the tabs were changed in one go, also after an error.
-    auto* tabWidget = panel.findChild<QTabWidget*>();
+    // Shown again, focused and painted after the tabs were changed in one go, also after an error.
     QVERIFY(tabWidget->tabBar()->isVisible());
+    QCOMPARE(tabWidget->tabBar()->hasFocus(), barFocused);
     QVERIFY(tabWidget->updatesEnabled());
     QCOMPARE(applySpy.count(), applied);
     int logged = 0;

@@ -112,25 +112,33 @@ void tst_WEditFilterRuleText::roundTrip_data()
 {
     QTest::addColumn<QString>("rules");
     QTest::addColumn<QString>("shown");
+    QTest::addColumn<QStringList>("leftOver");
+    QTest::addColumn<bool>("focused");
+    const QStringList one{QStringLiteral("left over")};
     QTest::newRow("exact and regular expression")
-        << "Valve 12|0|0;^Pump.*$|2|1" << "Valve 12 Ex -, ^Pump.*$ RE x";
-    QTest::newRow("wildcard excluded") << "*test*|1|1" << "*test* W* x";
+        << "Valve 12|0|0;^Pump.*$|2|1" << "Valve 12 Ex -, ^Pump.*$ RE x" << one << false;
+    QTest::newRow("wildcard excluded") << "*test*|1|1" << "*test* W* x" << one << false;
     QTest::newRow("same pattern twice keeps both")
-        << "a|0|0;a|0|0;a|1|1" << "a Ex -, a Ex -, a W* x";
-    QTest::newRow("empty filter clears the table") << "" << "";
+        << "a|0|0;a|0|0;a|1|1" << "a Ex -, a Ex -, a W* x" << one << false;
+    QTest::newRow("empty filter clears the table") << "" << "" << one << false;
+    // A focused table without a cell to move to would pass the focus on.
+    QTest::newRow("into a focused empty table") << "b|0|0" << "b Ex -" << QStringList() << true;
 }
 
 void tst_WEditFilterRuleText::roundTrip()
 {
     QFETCH(QString, rules);
     QFETCH(QString, shown);
+    QFETCH(QStringList, leftOver);
+    QFETCH(bool, focused);
     WildcardConfig config;
     TestTextRuleFilter w(config, kColumn, Constants::ValueSourceAlarm);
-    addRows(w, {QStringLiteral("left over")});
-    // Filled while shown, the list is shown again.
+    addRows(w, leftOver);
+    // Filled while shown and focused, the list is shown and focused again.
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowActive(&w));
     auto* table = w.findChild<QTableWidget*>();
+    (focused ? static_cast<QWidget*>(table) : buttonOf(w, "btnAdd"))->setFocus();
     QSignalSpy changed(&w, SIGNAL(filterChanged()));
 
     QString errMsg;
@@ -138,6 +146,7 @@ void tst_WEditFilterRuleText::roundTrip()
     QVERIFY(errMsg.isEmpty());
     QCOMPARE(rowsShown(w), shown);
     QVERIFY(table->isVisible());
+    QCOMPARE(table->hasFocus(), focused);
     // Each row: added, then its pattern set.
     QCOMPARE(changed.count(), 2 * table->rowCount());
 

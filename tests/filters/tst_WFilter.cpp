@@ -10,7 +10,7 @@ class tst_WFilter : public QObject
 private slots:
     void isPropertyMatch_data();
     void isPropertyMatch();
-    void castsAnswerToBothBases();
+    void metaObject();
 };
 
 void tst_WFilter::isPropertyMatch_data()
@@ -44,8 +44,16 @@ void tst_WFilter::isPropertyMatch()
     QCOMPARE(message, errMsg);
 }
 
-void tst_WFilter::castsAnswerToBothBases()
+void tst_WFilter::metaObject()
 {
+    // The base's own signals, then its slots, in order.
+    QStringList methods;
+    const QMetaObject& meta = WFilter::staticMetaObject;
+    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
+        methods << QString::fromLatin1(meta.method(i).name());
+    QCOMPARE(methods.join(' '), QStringLiteral("filterTextChanged filterChanged getFilter setFilter setMatchCase "
+                                               "setCompletionStrings getColumnId getSource"));
+
     WildcardConfig config;
     TestTextRuleFilter widget(config, QStringLiteral("ALERT_TEXT"), Constants::ValueSourceDpe);
     QVERIFY(widget.qt_metacast("WFilter") != nullptr);

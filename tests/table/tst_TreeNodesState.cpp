@@ -107,6 +107,9 @@ void tst_TreeNodesState::restoreAfterReset()
     view.setModel(&model);
     TreeNodesState state(nullptr, nullptr);
     state.setTreeView(&view);
+    QString seen;
+    connect(&view, &QTreeView::collapsed, &state, [&] { seen = stateText(state); });
+    connect(&view, &QTreeView::expanded, &state, [&] { seen = stateText(state); });
     for (const QString& action : actions) {
         if (action == QLatin1String("all"))
             state.expandAll();
@@ -122,6 +125,12 @@ void tst_TreeNodesState::restoreAfterReset()
     state.restoreState();
     QCOMPARE(expandedText(view), restored);
     QCOMPARE(stateText(state), before);
+
+    // The state still hears the view before those who listened after it.
+    for (int toggle = 0; toggle < 2; ++toggle) {
+        view.setExpanded(at(model, "1"), !view.isExpanded(at(model, "1")));
+        QCOMPARE(seen, stateText(state));
+    }
 }
 
 void tst_TreeNodesState::regrouping_data()
