@@ -115,8 +115,9 @@ QvasDesignerCollection::QvasDesignerCollection(QObject* parent)
         madeInCode(QStringLiteral("The time range of an archive query."), "the time range it edits"),
         [](QWidget* p) { return new TimeRangeEditor(sampleTimeRange(), p); });
     add("FilterStatisticsWidget", "statistics/FilterStatisticsWidget.h", "counter",
-        QStringLiteral("A filter statistics counter; set the filter's datapoint in filterDpName."),
-        [](QWidget* p) { return new FilterStatisticsWidget(p); });
+        madeInCode(QStringLiteral("A filter statistics counter; set the filter's datapoint in filterDpName."),
+                   "the producer it logs through"),
+        [](QWidget* p) { return new FilterStatisticsWidget(nullptr, p); });
     add("ConnectionMapWidget", "systems/ConnectionMapWidget.h", "connectionmap",
         QStringLiteral("A map of the connection states of the distributed systems, a square each."),
         [](QWidget* p) { return new ConnectionMapWidget(p); });

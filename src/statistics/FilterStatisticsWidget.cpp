@@ -24,11 +24,6 @@ QColor engineColor(const MsgLoggingProducer* producer, const QString& name)
 
 } // namespace
 
-FilterStatisticsWidget::FilterStatisticsWidget(QWidget* parent)
-    : FilterStatisticsWidget(nullptr, parent)
-{
-}
-
 FilterStatisticsWidget::FilterStatisticsWidget(MsgLoggingProducer* producer, QWidget* parent, Qt::WindowFlags flags)
     : QLabel(parent, flags)
     , FilterStatisticsValueConsumer(WildcardConfig(producer))

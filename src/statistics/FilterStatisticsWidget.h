@@ -25,8 +25,6 @@ class QVAS_EXPORT FilterStatisticsWidget : public QLabel, public FilterStatistic
 public:
     FilterStatisticsWidget(MsgLoggingProducer* producer, QWidget* parent = nullptr,
                            Qt::WindowFlags flags = Qt::WindowFlags());
-    // For forms: logs through no parent producer.
-    explicit FilterStatisticsWidget(QWidget* parent);
 
     void setSelectedLineColor(QString colorName);
     QColor getSelectedLineColor() const { return m_selectedLineColor; }
