@@ -10,7 +10,6 @@ class tst_WFilter : public QObject
 private slots:
     void isPropertyMatch_data();
     void isPropertyMatch();
-    void castsAnswerToBothBases();
 };
 
 void tst_WFilter::isPropertyMatch_data()
@@ -42,15 +41,6 @@ void tst_WFilter::isPropertyMatch()
     QString message = QStringLiteral("untouched");
     QCOMPARE(widget.isPropertyMatch(filter, message), match);
     QCOMPARE(message, errMsg);
-}
-
-void tst_WFilter::castsAnswerToBothBases()
-{
-    WildcardConfig config;
-    TestTextRuleFilter widget(config, QStringLiteral("ALERT_TEXT"), Constants::ValueSourceDpe);
-    QVERIFY(widget.qt_metacast("WFilter") != nullptr);
-    QCOMPARE(static_cast<MsgLoggingProducer*>(widget.qt_metacast("MsgLoggingProducer")),
-             static_cast<MsgLoggingProducer*>(&widget));
 }
 
 QTEST_MAIN(tst_WFilter)
