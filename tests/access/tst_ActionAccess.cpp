@@ -166,7 +166,6 @@ void tst_ActionAccess::menuEntries_data()
     QTest::addColumn<bool>("enabled");
     QTest::newRow("enabled") << "" << true << true;
     QTest::newRow("disabled") << "s=D" << true << false;
-    QTest::newRow("not possible") << "p=0" << true << false;
     QTest::newRow("hidden") << "s=H" << false << false;
 }
 

@@ -66,10 +66,6 @@ void tst_ColorParsing::parseColorLine_data()
                                     << QStringList{"2|unexpected syntax: don't known how to take next color from: ",
                                                    "2|failed to parse color definition: {99999999999999999999,0,0}, "
                                                    "stopped on: "};
-    QTest::newRow("hyphen in an alias item")
-        << R"("A" N "dark-red")" << "null"
-        << QStringList{"2|unexpected syntax: don't known how to take next color from: \"dark-red\"",
-                       "2|failed to parse color definition: \"dark-red\", stopped on: \"dark-red\""};
     QTest::newRow("second item broken drops the line")
         << R"("s" N {1,2,3} {1,2})" << "null"
         << QStringList{"2|unexpected syntax: don't known how to take next color from: {1,2}",

@@ -3,7 +3,6 @@
 #include "TestTextRuleFilter.h"
 
 #include <filters/StructuredFilterUi.h>
-#include <patterns/CompletionSource.h>
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -38,15 +37,11 @@ public:
     }
     void compareWithFilter(const SourceAndFilter&, bool) override {}
     void displayFilterModified(bool) override {}
-    void processNewCompletions(void*, const QSharedPointer<FilterCompletions>& completions) override
-    {
-        completionsSeen << completions->getProperty();
-    }
+    void processNewCompletions(void*, const QSharedPointer<FilterCompletions>&) override {}
 
     SourceAndFilter editor;
     TestTextRuleFilter* rules;
     QStringList displayed;
-    QStringList completionsSeen;
     QString failWith;
 };
 
@@ -75,7 +70,6 @@ private slots:
     void defaultFilterActions();
     void useFlagClearingAndFailedDisplay();
     void matchCaseReachesTheWidgets();
-    void completionsAreHandedOver();
 
 private:
     AlarmScreenConfiguration m_config;
@@ -155,16 +149,6 @@ void tst_StructuredFilterUi::matchCaseReachesTheWidgets()
     QCOMPARE(changed.count(), 1);
     // The default filter is built with the panel's match case.
     QVERIFY(panel.getDefaultFilter().getRuleContainer()->isMatchCase());
-}
-
-void tst_StructuredFilterUi::completionsAreHandedOver()
-{
-    AlarmScreenConfiguration config;
-    config.filterWidgetConfiguration().fixedCompletions.insert("PRIORITY_FOR_PANEL_TEST", {"1", "2"});
-    TestPanel panel(config);
-    QVERIFY(panel.getCompletionSource());
-    panel.getCompletionSource()->requestCompletions(&panel, "PRIORITY_FOR_PANEL_TEST", {});
-    QCOMPARE(panel.completionsSeen, QStringList{"PRIORITY_FOR_PANEL_TEST"});
 }
 
 QTEST_MAIN(tst_StructuredFilterUi)

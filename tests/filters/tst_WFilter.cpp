@@ -53,12 +53,6 @@ void tst_WFilter::metaObject()
         methods << QString::fromLatin1(meta.method(i).name());
     QCOMPARE(methods.join(' '), QStringLiteral("filterTextChanged filterChanged getFilter setFilter setMatchCase "
                                                "setCompletionStrings getColumnId getSource"));
-
-    WildcardConfig config;
-    TestTextRuleFilter widget(config, QStringLiteral("ALERT_TEXT"), Constants::ValueSourceDpe);
-    QVERIFY(widget.qt_metacast("WFilter") != nullptr);
-    QCOMPARE(static_cast<MsgLoggingProducer*>(widget.qt_metacast("MsgLoggingProducer")),
-             static_cast<MsgLoggingProducer*>(&widget));
 }
 
 QTEST_MAIN(tst_WFilter)

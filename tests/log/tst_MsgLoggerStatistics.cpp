@@ -99,9 +99,7 @@ void tst_MsgLoggerStatistics::severityColours_data()
 {
     QTest::addColumn<int>("severity");
     QTest::addColumn<QColor>("color");
-    QTest::newRow("trace") << 0 << QColor();
     QTest::newRow("info") << 1 << QColor();
-    QTest::newRow("warning") << 2 << QColor(255, 255, 192);
     QTest::newRow("error") << 3 << QColor(255, 192, 192);
 }
 

@@ -36,7 +36,6 @@ void tst_QueryStateDisplay::states_data()
     QTest::newRow("waiting") << 3 << QColor(255, 255, 192) << false << false;
     QTest::newRow("online") << 4 << QColor() << false << false;
     QTest::newRow("started") << 5 << QColor(255, 255, 192) << true << true;
-    QTest::newRow("reading") << 6 << QColor(255, 255, 192) << true << true;
     QTest::newRow("done") << 7 << QColor() << false << false;
     QTest::newRow("failed") << 8 << QColor(255, 192, 192) << false << false;
 }

@@ -274,8 +274,6 @@ void tst_SourceUiLong::translations_data()
     QTest::newRow("German, Swiss") << "de_CH" << true << "Anwenden";
     // No French: the German one installed before must be gone too.
     QTest::newRow("French") << "fr" << false << "Apply";
-    QTest::newRow("German again") << "de_DE" << true << "Anwenden";
-    QTest::newRow("English") << "en_US" << false << "Apply";
 }
 
 void tst_SourceUiLong::translations()

@@ -68,9 +68,6 @@ void tst_MenuDescription::answers_data()
             {"type": "cascade", "label": "More", "items": [{"type": "push", "label": "Copy", "value": -1.7},
                 {"type": "cascade", "label": "Empty"}]}])"))
         << "label(Pump 1) separator check(Blink)=2*(off) cascade(More)[push(Copy)=-1 cascade(Empty)[]]" << QStringList();
-    QTest::newRow("position through mixed values")
-        << static_cast<void*>(answer(R"([{"type": "separator"}])", mixed(integer(1)), mixed(integer(2))))
-        << "separator" << QStringList();
     QTest::newRow("no result") << static_cast<void*>(nullptr) << ""
                                << QStringList{"3|No return value from CTRL function fn"};
     QTest::newRow("not a mapping") << static_cast<void*>(text("menu")) << ""
