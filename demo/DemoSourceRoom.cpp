@@ -162,7 +162,10 @@ void DemoSourceRoom::panelChanged()
 {
     if (!m_panel)
         return;
-    m_compareTimer.start();
+    // Once a turn: restarting a running timer would search the thread's
+    // timer list each time, and a large load changes the panel per set.
+    if (!m_compareTimer.isActive())
+        m_compareTimer.start();
     // The operator edits a filter: show the area the edit happens in.
     expand();
 }

@@ -2,6 +2,7 @@
 
 #include "access/EwoActions.h"
 #include "filters/SingleFilterTab.h"
+#include "filters/TabsBulkChange.h"
 #include "patterns/CompletionSource.h"
 #include "ui_TabbedStructuredFilterUi.h"
 
@@ -15,50 +16,6 @@
 #include <QMessageBox>
 #include <QStyle>
 #include <QTabBar>
-
-namespace {
-
-// Many tabs changed in one go. A shown tab bar lays out all its tabs again
-// for each tab added, renamed or given a button, and a painted tab widget
-// repaints its whole stack each time the current tab changes; both make
-// showing a filter cost the square of its sets. While this lives the bar is
-// hidden and painting suspended, so the layout and painting happen once. A
-// bar that holds the keyboard focus stays shown: hidden, it would pass the
-// focus on to the next widget and not get it back.
-class TabsBulkChange
-{
-public:
-    explicit TabsBulkChange(QTabWidget* tabs)
-        : m_tabs(tabs->updatesEnabled() ? tabs : nullptr)
-        , m_bar(tabs->tabBar()->isVisible() && !holdsFocus(tabs->tabBar()) ? tabs->tabBar() : nullptr)
-    {
-        if (m_tabs)
-            m_tabs->setUpdatesEnabled(false);
-        if (m_bar)
-            m_bar->hide();
-    }
-    ~TabsBulkChange()
-    {
-        if (m_bar)
-            m_bar->show();
-        if (m_tabs)
-            m_tabs->setUpdatesEnabled(true);
-    }
-    TabsBulkChange(const TabsBulkChange&) = delete;
-    TabsBulkChange& operator=(const TabsBulkChange&) = delete;
-
-private:
-    static bool holdsFocus(const QWidget* widget)
-    {
-        const QWidget* focused = QApplication::focusWidget();
-        return focused == widget || widget->isAncestorOf(focused);
-    }
-
-    QTabWidget* m_tabs;
-    QTabBar* m_bar;
-};
-
-} // namespace
 
 TabbedStructuredFilterUi::TabbedStructuredFilterUi(const AlarmScreenConfiguration& config, QWidget* parent)
     : StructuredFilterUi(config, parent)
@@ -86,11 +43,7 @@ void TabbedStructuredFilterUi::addNewTabButton()
                                             QString());
     ui->tabWidget->setTabToolTip(index, tr("Add filter set"));
     // The add tab closes nothing: no button on either side.
-    QTabBar* bar = ui->tabWidget->tabBar();
-    for (QTabBar::ButtonPosition side : {QTabBar::LeftSide, QTabBar::RightSide}) {
-        if (QWidget* button = bar->tabButton(index, side))
-            button->resize(0, 0);
-    }
+    TabsBulkChange::emptyButtons(ui->tabWidget->tabBar(), index);
 }
 
 QList<SingleFilterTab*> TabbedStructuredFilterUi::filterTabs() const
@@ -176,9 +129,10 @@ WFilter::FilterDisplayResult TabbedStructuredFilterUi::displayFilter(const Sourc
                                                                      StructuredFilterUi::FilterType type,
                                                                      QString& errMsg)
 {
-    const TabsBulkChange bulk(ui->tabWidget);
+    TabsBulkChange bulk(ui->tabWidget);
     while (ui->tabWidget->count() >= 2)
         delFilterTabConfirmed(ui->tabWidget->count() - 2);
+    bulk.withoutCloseButtons();
     m_matchCase = false;
     m_tabCounter = 0;
     bool partial = false;
@@ -204,6 +158,7 @@ WFilter::FilterDisplayResult TabbedStructuredFilterUi::displayFilter(const Sourc
             case WFilter::FilterDisplayed:
                 break;
             }
+            bulk.tabAdded();
         }
         if (filterTabs().isEmpty()) {
             addFilterTab();
@@ -244,10 +199,16 @@ void TabbedStructuredFilterUi::connectedSystemsChanged(const QStringList& system
 void TabbedStructuredFilterUi::processNewCompletions(void* consumer,
                                                      const QSharedPointer<FilterCompletions>& completions)
 {
-    for (SingleFilterTab* tab : filterTabs()) {
-        if (!consumer || consumer == this || consumer == tab)
+    if (consumer && consumer != this) {
+        // The tab that asked, found by comparing pages: a load of many sets
+        // asks once for each set.
+        const int index = ui->tabWidget->indexOf(static_cast<QWidget*>(consumer));
+        if (auto* tab = qobject_cast<SingleFilterTab*>(ui->tabWidget->widget(index)))
             tab->completionsReady(completions, m_connectedSystems);
+        return;
     }
+    for (SingleFilterTab* tab : filterTabs())
+        tab->completionsReady(completions, m_connectedSystems);
 }
 
 QList<QWidget*> TabbedStructuredFilterUi::getTabGroups() const

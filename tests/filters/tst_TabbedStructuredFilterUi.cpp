@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -142,6 +143,14 @@ void tst_TabbedStructuredFilterUi::displayFilter_data()
         << filterOf({ruleSet(false, {unknown})}) << 2 << QStringList{"Filter #1: Include", ""} << 0 << "" << 1 << false;
     QTest::newRow("empty container") << filterOf({}) << 0 << QStringList{"Filter #1: Include", ""} << 1 << "" << 0 << false;
     QTest::newRow("no container") << SourceAndFilter() << 0 << QStringList{"Filter #1: Include", ""} << 1 << "" << 0 << true;
+    // Past 16 sets the posted events are delivered during the load.
+    QList<FilterRuleSet> twenty;
+    QStringList twentyTabs;
+    for (int i = 1; i <= 20; ++i) {
+        twenty << ruleSet(i % 2, {pump});
+        twentyTabs << QStringLiteral("Filter #%1: %2").arg(i).arg(i % 2 ? "Include" : "Exclude");
+    }
+    QTest::newRow("twenty sets") << filterOf(twenty) << 0 << (twentyTabs << "") << 1 << "" << 0 << false;
     QTest::newRow("widget error")
         << filterOf({ruleSet(true, {pump}), ruleSet(true, {textFilter("BROKEN", "b")})}) << 3
         << QStringList{"Filter #1: Include", "Filter #2: Include", ""} << 0
@@ -176,6 +185,21 @@ void tst_TabbedStructuredFilterUi::displayFilter()
     QVERIFY(tabWidget->tabBar()->isVisible());
     QCOMPARE(tabWidget->tabBar()->hasFocus(), barFocused);
     QVERIFY(tabWidget->updatesEnabled());
+    QCOMPARE(tabWidget->currentIndex(), tabWidget->count() - 2);
+    // Each set tab has its close button, placed on its shown tab; the add tab none.
+    QTabBar* bar = tabWidget->tabBar();
+    QVERIFY(tabWidget->tabsClosable());
+    const auto side = QTabBar::ButtonPosition(bar->style()->styleHint(QStyle::SH_TabBar_CloseButtonPosition, nullptr, bar));
+    for (int i = 0; i < bar->count(); ++i) {
+        QWidget* close = bar->tabButton(i, side);
+        QVERIFY(close);
+        const bool addTab = i == bar->count() - 1;
+        QCOMPARE(close->size().isEmpty(), addTab);
+        if (!addTab) {
+            QVERIFY(close->isVisible());
+            QVERIFY2(bar->tabRect(i).contains(close->geometry()), qPrintable(QString::number(i)));
+        }
+    }
     QCOMPARE(applySpy.count(), applied);
     int logged = 0;
     for (const QString& entry : log.entries())

@@ -1,0 +1,93 @@
+#include "filters/TabsBulkChange.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <QTabBar>
+#include <QTabWidget>
+
+TabsBulkChange::TabsBulkChange(QTabWidget* tabs)
+    : m_tabs(tabs)
+    , m_paintingSuspended(tabs->updatesEnabled())
+    , m_buttonsSuspended(false)
+    , m_added(0)
+{
+    if (m_paintingSuspended)
+        tabs->setUpdatesEnabled(false);
+    if (tabs->isVisible() && !holdsFocus(tabs))
+        m_hidden = tabs;
+    else if (tabs->tabBar()->isVisible() && !holdsFocus(tabs->tabBar()))
+        m_hidden = tabs->tabBar();
+    if (m_hidden)
+        m_hidden->hide();
+}
+
+TabsBulkChange::~TabsBulkChange()
+{
+    if (!m_tabs)
+        return;
+    if (m_buttonsSuspended)
+        giveCloseButtons();
+    if (m_hidden)
+        m_hidden->show();
+    if (m_paintingSuspended)
+        m_tabs->setUpdatesEnabled(true);
+}
+
+void TabsBulkChange::withoutCloseButtons()
+{
+    if (m_buttonsSuspended || !m_tabs->tabsClosable())
+        return;
+    m_tabs->setTabsClosable(false);
+    m_buttonsSuspended = true;
+}
+
+void TabsBulkChange::tabAdded()
+{
+    if (++m_added % 16 == 0)
+        QCoreApplication::sendPostedEvents();
+}
+
+void TabsBulkChange::emptyButtons(QTabBar* bar, int index)
+{
+    for (QTabBar::ButtonPosition side : {QTabBar::LeftSide, QTabBar::RightSide}) {
+        if (QWidget* button = bar->tabButton(index, side))
+            button->resize(0, 0);
+    }
+}
+
+bool TabsBulkChange::holdsFocus(const QWidget* widget)
+{
+    const QWidget* focused = QApplication::focusWidget();
+    return focused == widget || widget->isAncestorOf(focused);
+}
+
+void TabsBulkChange::giveCloseButtons()
+{
+    QTabBar* bar = m_tabs->tabBar();
+    // The last tab is the add tab, which closes nothing.
+    const int last = bar->count() - 1;
+    if (bar->isVisible()) {
+        // Renaming or hiding tabs of a shown bar lays it out each time.
+        m_tabs->setTabsClosable(true);
+        emptyButtons(bar, last);
+        return;
+    }
+    // A hidden tab is left out of the bar's size pass, and an empty title is
+    // placed without shaping; the current tab stays shown so that the
+    // current index does not move.
+    QStringList titles;
+    titles.reserve(bar->count());
+    for (int i = 0; i < bar->count(); ++i) {
+        titles.append(bar->tabText(i));
+        if (i != bar->currentIndex()) {
+            bar->setTabText(i, QString());
+            bar->setTabVisible(i, false);
+        }
+    }
+    m_tabs->setTabsClosable(true);
+    for (int i = 0; i < bar->count(); ++i) {
+        bar->setTabVisible(i, true);
+        bar->setTabText(i, titles.at(i));
+    }
+    emptyButtons(bar, last);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QPointer>
+
+class QTabBar;
+class QTabWidget;
+class QWidget;
+
+// Many tabs of a tab widget changed in one go, linear in the tabs.
+//
+// Qt's tab bar lays out all its tabs again for each tab added, renamed or
+// given a close button, shaping every tab title each time, and a shown tab
+// widget lays out its bar again for each tab added; a painted tab widget
+// repaints its whole stack each time the current tab changes. All of it makes
+// showing n filter sets cost n squared title shapings (19 s for 1,000 sets).
+//
+// While this lives, painting of the tab widget is suspended and the widget is
+// hidden (only its bar when the widget holds the keyboard focus; nothing when
+// the bar holds it: hidden, they would pass the focus on and not get it back).
+// Once withoutCloseButtons() is called, tabs come without close buttons; at the
+// end every tab gets its button at once, with the titles set aside and the tabs
+// hidden, so that the bar's pass over its tabs for each button costs a fraction
+// of a microsecond a tab instead of a title shaping.
+class TabsBulkChange
+{
+public:
+    explicit TabsBulkChange(QTabWidget* tabs);
+    ~TabsBulkChange();
+    TabsBulkChange(const TabsBulkChange&) = delete;
+    TabsBulkChange& operator=(const TabsBulkChange&) = delete;
+
+    // Tabs added from now on get their close buttons when this ends. Call it
+    // when the bar holds few tabs: the buttons of the tabs it holds go now.
+    void withoutCloseButtons();
+
+    // Every 16 tabs the events posted so far are delivered. Each new widget
+    // posts a request to be polished, and each further request for it (a
+    // layout, a resize) is compared with all events posted in the same turn:
+    // without this, a load of many tabs would cost the square of its widgets.
+    void tabAdded();
+
+    // The buttons on both sides of the tab at index are made empty, so that
+    // the tab closes nothing (the add tab of the filter panel).
+    static void emptyButtons(QTabBar* bar, int index);
+
+private:
+    static bool holdsFocus(const QWidget* widget);
+    void giveCloseButtons();
+
+    QPointer<QTabWidget> m_tabs;
+    QPointer<QWidget> m_hidden;
+    bool m_paintingSuspended;
+    bool m_buttonsSuspended;
+    int m_added;
+};
