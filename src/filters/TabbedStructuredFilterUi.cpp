@@ -9,7 +9,6 @@
 #include <filtervalues/FilterRuleContainer.h>
 #include <filtervalues/WildcardConfig.h>
 
-#include <QApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>

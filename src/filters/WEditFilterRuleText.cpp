@@ -252,11 +252,17 @@ bool WEditFilterRuleText::setFilter(const QSharedPointer<ValueFilter>& filter, b
         table->hide();
     table->setRowCount(0);
     bool ok = true;
+    int rows = 0;
     for (const ValueFilterTextItem& item : textFilter->getItems()) {
         if (!addRowOfFilter(item)) {
             ok = false;
             break;
         }
+        // Each further request for a new row's widgets (a layout, a resize)
+        // is compared with every event posted in this turn: delivered every
+        // 256 rows, the events stay few and a long list costs linear time.
+        if (++rows % 256 == 0)
+            QCoreApplication::sendPostedEvents();
     }
     if (wasShown)
         table->show();

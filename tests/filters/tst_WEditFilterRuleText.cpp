@@ -121,6 +121,13 @@ void tst_WEditFilterRuleText::roundTrip_data()
     QTest::newRow("same pattern twice keeps both")
         << "a|0|0;a|0|0;a|1|1" << "a Ex -, a Ex -, a W* x" << one << false;
     QTest::newRow("empty filter clears the table") << "" << "" << one << false;
+    // Past 256 rows the posted events are delivered during the fill.
+    QStringList many, manyShown;
+    for (int i = 0; i < 300; ++i) {
+        many << QStringLiteral("r%1|0|0").arg(i);
+        manyShown << QStringLiteral("r%1 Ex -").arg(i);
+    }
+    QTest::newRow("300 rules") << many.join(';') << manyShown.join(", ") << one << false;
     // A focused table without a cell to move to would pass the focus on.
     QTest::newRow("into a focused empty table") << "b|0|0" << "b Ex -" << QStringList() << true;
 }
