@@ -18,7 +18,7 @@ TabsBulkChange::TabsBulkChange(QTabWidget* tabs)
     else if (tabs->tabBar()->isVisible() && !holdsFocus(tabs->tabBar()))
         m_hidden = tabs->tabBar();
     if (m_hidden)
-        m_hidden->hide();
+        hideKeepingPlace(m_hidden);
 }
 
 TabsBulkChange::~TabsBulkChange()
@@ -27,8 +27,10 @@ TabsBulkChange::~TabsBulkChange()
         return;
     if (m_buttonsSuspended)
         giveCloseButtons();
-    if (m_hidden)
+    if (m_hidden) {
         m_hidden->show();
+        m_hidden->setSizePolicy(m_hiddenPolicy);
+    }
     if (m_paintingSuspended)
         m_tabs->setUpdatesEnabled(true);
 }
@@ -53,6 +55,17 @@ void TabsBulkChange::emptyButtons(QTabBar* bar, int index)
         if (QWidget* button = bar->tabButton(index, side))
             button->resize(0, 0);
     }
+}
+
+void TabsBulkChange::hideKeepingPlace(QWidget* widget)
+{
+    // The layout around keeps the place, so that nothing moves into it while
+    // the events posted during a long load are delivered.
+    m_hiddenPolicy = widget->sizePolicy();
+    QSizePolicy keeping = m_hiddenPolicy;
+    keeping.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(keeping);
+    widget->hide();
 }
 
 bool TabsBulkChange::holdsFocus(const QWidget* widget)

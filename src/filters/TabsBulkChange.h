@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QSizePolicy>
 
 class QTabBar;
 class QTabWidget;
@@ -45,10 +46,12 @@ public:
 
 private:
     static bool holdsFocus(const QWidget* widget);
+    void hideKeepingPlace(QWidget* widget);
     void giveCloseButtons();
 
     QPointer<QTabWidget> m_tabs;
     QPointer<QWidget> m_hidden;
+    QSizePolicy m_hiddenPolicy;
     bool m_paintingSuspended;
     bool m_buttonsSuspended;
     int m_added;

@@ -185,6 +185,7 @@ void tst_TabbedStructuredFilterUi::displayFilter()
     QVERIFY(tabWidget->tabBar()->isVisible());
     QCOMPARE(tabWidget->tabBar()->hasFocus(), barFocused);
     QVERIFY(tabWidget->updatesEnabled());
+    QVERIFY(!tabWidget->sizePolicy().retainSizeWhenHidden() && !tabWidget->tabBar()->sizePolicy().retainSizeWhenHidden());
     QCOMPARE(tabWidget->currentIndex(), tabWidget->count() - 2);
     // Each set tab has its close button, placed on its shown tab; the add tab none.
     QTabBar* bar = tabWidget->tabBar();
