@@ -200,9 +200,11 @@ void TabbedStructuredFilterUi::processNewCompletions(void* consumer,
 {
     if (consumer && consumer != this) {
         // The tab that asked, found by comparing pages: a load of many sets
-        // asks once for each set.
-        const int index = ui->tabWidget->indexOf(static_cast<QWidget*>(consumer));
-        if (auto* tab = qobject_cast<SingleFilterTab*>(ui->tabWidget->widget(index)))
+        // asks once for each set, as its tab is the current one.
+        QWidget* page = ui->tabWidget->currentWidget() == consumer
+                            ? ui->tabWidget->currentWidget()
+                            : ui->tabWidget->widget(ui->tabWidget->indexOf(static_cast<QWidget*>(consumer)));
+        if (auto* tab = qobject_cast<SingleFilterTab*>(page))
             tab->completionsReady(completions, m_connectedSystems);
         return;
     }

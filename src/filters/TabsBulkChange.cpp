@@ -9,6 +9,7 @@ TabsBulkChange::TabsBulkChange(QTabWidget* tabs)
     : m_tabs(tabs)
     , m_paintingSuspended(tabs->updatesEnabled())
     , m_buttonsSuspended(false)
+    , m_scrollButtons(true)
     , m_added(0)
 {
     if (m_paintingSuspended)
@@ -19,6 +20,10 @@ TabsBulkChange::TabsBulkChange(QTabWidget* tabs)
         m_hidden = tabs->tabBar();
     if (m_hidden)
         hideKeepingPlace(m_hidden);
+    // A bar with scroll buttons lays out all its tabs to scroll to each new
+    // current tab.
+    m_scrollButtons = tabs->tabBar()->usesScrollButtons();
+    tabs->tabBar()->setUsesScrollButtons(false);
 }
 
 TabsBulkChange::~TabsBulkChange()
@@ -27,6 +32,7 @@ TabsBulkChange::~TabsBulkChange()
         return;
     if (m_buttonsSuspended)
         giveCloseButtons();
+    m_tabs->tabBar()->setUsesScrollButtons(m_scrollButtons);
     if (m_hidden) {
         m_hidden->show();
         m_hidden->setSizePolicy(m_hiddenPolicy);

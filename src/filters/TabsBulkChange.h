@@ -54,5 +54,6 @@ private:
     QSizePolicy m_hiddenPolicy;
     bool m_paintingSuspended;
     bool m_buttonsSuspended;
+    bool m_scrollButtons;
     int m_added;
 };
