@@ -157,7 +157,7 @@ WFilter::FilterDisplayResult TabbedStructuredFilterUi::displayFilter(const Sourc
             case WFilter::FilterDisplayed:
                 break;
             }
-            bulk.tabAdded();
+            bulk.tabAdded(tab);
         }
         if (filterTabs().isEmpty()) {
             addFilterTab();

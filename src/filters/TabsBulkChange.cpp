@@ -1,6 +1,9 @@
 #include "filters/TabsBulkChange.h"
 
+#include <QAbstractEventDispatcher>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QTimerEvent>
 #include <QStringList>
 #include <QTabBar>
 #include <QTabWidget>
@@ -10,7 +13,6 @@ TabsBulkChange::TabsBulkChange(QTabWidget* tabs)
     , m_paintingSuspended(tabs->updatesEnabled())
     , m_buttonsSuspended(false)
     , m_scrollButtons(true)
-    , m_added(0)
 {
     if (m_paintingSuspended)
         tabs->setUpdatesEnabled(false);
@@ -49,10 +51,44 @@ void TabsBulkChange::withoutCloseButtons()
     m_buttonsSuspended = true;
 }
 
-void TabsBulkChange::tabAdded()
+void TabsBulkChange::tabAdded(QWidget* page)
 {
-    if (++m_added % 16 == 0)
-        QCoreApplication::sendPostedEvents();
+    m_newPages.append(page);
+    if (m_newPages.size() < 16)
+        return;
+    QCoreApplication::sendPostedEvents();
+    QList<QAbstractItemView*> views;
+    for (const QPointer<QWidget>& added : qAsConst(m_newPages)) {
+        if (added)
+            views += added->findChildren<QAbstractItemView*>();
+    }
+    m_newPages.clear();
+    // A view's timer often starts another of its own (a layout, then a fetch):
+    // a few rounds leave none waiting.
+    for (int round = 0; round < 4; ++round) {
+        bool fired = false;
+        for (QAbstractItemView* view : qAsConst(views))
+            fired = fireZeroTimers(view) || fired;
+        if (!fired)
+            break;
+    }
+}
+
+bool TabsBulkChange::fireZeroTimers(QObject* object)
+{
+    // As the event loop would: a timer event for each timer due at once. Only
+    // item views (and their headers) get them: they hold nearly all timers
+    // of a page, and their handlers run no code of the page's own.
+    bool fired = false;
+    const QList<QAbstractEventDispatcher::TimerInfo> timers = QAbstractEventDispatcher::instance()->registeredTimers(object);
+    for (const QAbstractEventDispatcher::TimerInfo& timer : timers) {
+        if (timer.interval == 0) {
+            QTimerEvent event(timer.timerId);
+            QCoreApplication::sendEvent(object, &event);
+            fired = true;
+        }
+    }
+    return fired;
 }
 
 void TabsBulkChange::emptyButtons(QTabBar* bar, int index)

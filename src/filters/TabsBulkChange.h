@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QList>
 #include <QPointer>
 #include <QSizePolicy>
 
 class QTabBar;
+class QObject;
 class QTabWidget;
 class QWidget;
 
@@ -34,11 +36,14 @@ public:
     // when the bar holds few tabs: the buttons of the tabs it holds go now.
     void withoutCloseButtons();
 
-    // Every 16 tabs the events posted so far are delivered. Each new widget
-    // posts a request to be polished, and each further request for it (a
-    // layout, a resize) is compared with all events posted in the same turn:
-    // without this, a load of many tabs would cost the square of its widgets.
-    void tabAdded();
+    // Every 16 tabs the events posted so far are delivered and the zero
+    // timers of the new pages' item views fired. Each new widget posts a
+    // request to be polished, and each further request for it (a layout, a
+    // resize) is compared with all events posted in the same turn; each item
+    // view keeps timers that wait for the event loop, and each restart of one
+    // searches all timers of the thread. Without this, a load of many tabs
+    // would cost the square of its widgets.
+    void tabAdded(QWidget* page);
 
     // The buttons on both sides of the tab at index are made empty, so that
     // the tab closes nothing (the add tab of the filter panel).
@@ -47,6 +52,7 @@ public:
 private:
     static bool holdsFocus(const QWidget* widget);
     void hideKeepingPlace(QWidget* widget);
+    static bool fireZeroTimers(QObject* object);
     void giveCloseButtons();
 
     QPointer<QTabWidget> m_tabs;
@@ -55,5 +61,5 @@ private:
     bool m_paintingSuspended;
     bool m_buttonsSuspended;
     bool m_scrollButtons;
-    int m_added;
+    QList<QPointer<QWidget>> m_newPages;
 };
