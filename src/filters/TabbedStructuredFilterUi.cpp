@@ -45,6 +45,19 @@ void TabbedStructuredFilterUi::addNewTabButton()
     TabsBulkChange::emptyButtons(ui->tabWidget->tabBar(), index);
 }
 
+int TabbedStructuredFilterUi::indexOfPage(const void* page) const
+{
+    // A load of many sets names each new tab, and asks completions for it,
+    // while it is the current one: found at once, not by a search.
+    if (page == ui->tabWidget->currentWidget())
+        return ui->tabWidget->currentIndex();
+    for (int i = 0; i < ui->tabWidget->count(); ++i) {
+        if (ui->tabWidget->widget(i) == page)
+            return i;
+    }
+    return -1;
+}
+
 QList<SingleFilterTab*> TabbedStructuredFilterUi::filterTabs() const
 {
     QList<SingleFilterTab*> tabs;
@@ -112,7 +125,7 @@ void TabbedStructuredFilterUi::delFilterTabConfirmed(int index)
 
 void TabbedStructuredFilterUi::updateTabName(SingleFilterTab* widget, QString tabName)
 {
-    ui->tabWidget->setTabText(ui->tabWidget->indexOf(widget), tabName);
+    ui->tabWidget->setTabText(indexOfPage(widget), tabName);
     emit structuredFilterChanged();
 }
 
@@ -199,12 +212,8 @@ void TabbedStructuredFilterUi::processNewCompletions(void* consumer,
                                                      const QSharedPointer<FilterCompletions>& completions)
 {
     if (consumer && consumer != this) {
-        // The tab that asked, found by comparing pages: a load of many sets
-        // asks once for each set, as its tab is the current one.
-        QWidget* page = ui->tabWidget->currentWidget() == consumer
-                            ? ui->tabWidget->currentWidget()
-                            : ui->tabWidget->widget(ui->tabWidget->indexOf(static_cast<QWidget*>(consumer)));
-        if (auto* tab = qobject_cast<SingleFilterTab*>(page))
+        // The tab that asked, found by comparing pages.
+        if (auto* tab = qobject_cast<SingleFilterTab*>(ui->tabWidget->widget(indexOfPage(consumer))))
             tab->completionsReady(completions, m_connectedSystems);
         return;
     }

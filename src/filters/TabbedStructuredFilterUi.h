@@ -41,6 +41,8 @@ private:
     void addNewTabButton();
     // The filter set tabs, from index 0 up to the first other page.
     QList<SingleFilterTab*> filterTabs() const;
+    // The index of the tab whose page is page, -1 when there is none.
+    int indexOfPage(const void* page) const;
 
     unsigned int m_tabCounter;
     Ui_TabbedStructuredFilterUi* ui;

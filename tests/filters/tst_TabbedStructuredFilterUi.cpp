@@ -117,7 +117,8 @@ void tst_TabbedStructuredFilterUi::tabNumbering()
     QCOMPARE(tabs->currentIndex(), 1);
     deleteTab(panel, 2);  // the add tab stays
     QCOMPARE(tabs->count(), 3);
-    // The tab names follow Include / Exclude.
+    // The tab names follow Include / Exclude, also of a tab that is not current.
+    tabs->setCurrentIndex(0);
     tabs->widget(1)->findChild<QRadioButton*>("radioButtonExclude")->setChecked(true);
     QCOMPARE(tabs->tabText(1), QStringLiteral("Filter #3: Exclude"));
 }
@@ -300,6 +301,7 @@ void tst_TabbedStructuredFilterUi::dependentCompletionsWiredOnce()
     TabbedStructuredFilterUi panel(config, nullptr);
     panel.connectedSystemsChanged({"Lab"});
     clickTab(panel, 0);
+    clickTab(panel, 1);  // the first tab's answers find it when it is no longer current
     auto* tab = qobject_cast<SingleFilterTab*>(tabsOf(panel)->widget(0));
     // Completions go to the first widget of their property, the passing one for ALERT_TEXT.
     QList<WFilter*> widgets = tab->findChildren<WFilter*>();
