@@ -3,16 +3,16 @@
 #include <QAbstractEventDispatcher>
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QTimerEvent>
 #include <QStringList>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimerEvent>
 
 TabsBulkChange::TabsBulkChange(QTabWidget* tabs)
     : m_tabs(tabs)
     , m_paintingSuspended(tabs->updatesEnabled())
     , m_buttonsSuspended(false)
-    , m_scrollButtons(true)
+    , m_scrollButtons(tabs->tabBar()->usesScrollButtons())
 {
     if (m_paintingSuspended)
         tabs->setUpdatesEnabled(false);
@@ -24,7 +24,6 @@ TabsBulkChange::TabsBulkChange(QTabWidget* tabs)
         hideKeepingPlace(m_hidden);
     // A bar with scroll buttons lays out all its tabs to scroll to each new
     // current tab.
-    m_scrollButtons = tabs->tabBar()->usesScrollButtons();
     tabs->tabBar()->setUsesScrollButtons(false);
 }
 

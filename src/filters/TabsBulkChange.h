@@ -4,26 +4,27 @@
 #include <QPointer>
 #include <QSizePolicy>
 
-class QTabBar;
 class QObject;
+class QTabBar;
 class QTabWidget;
 class QWidget;
 
-// Many tabs of a tab widget changed in one go, linear in the tabs.
+// Many tabs of a tab widget changed in one go, in nearly linear time.
 //
 // Qt's tab bar lays out all its tabs again for each tab added, renamed or
 // given a close button, shaping every tab title each time, and a shown tab
 // widget lays out its bar again for each tab added; a painted tab widget
 // repaints its whole stack each time the current tab changes. All of it makes
-// showing n filter sets cost n squared title shapings (19 s for 1,000 sets).
+// showing n tabs cost n squared title shapings (19 s for 1,000 tabs in a bare
+// tab widget).
 //
 // While this lives, painting of the tab widget is suspended and the widget is
 // hidden (only its bar when the widget holds the keyboard focus; nothing when
 // the bar holds it: hidden, they would pass the focus on and not get it back).
 // Once withoutCloseButtons() is called, tabs come without close buttons; at the
 // end every tab gets its button at once, with the titles set aside and the tabs
-// hidden, so that the bar's pass over its tabs for each button costs a fraction
-// of a microsecond a tab instead of a title shaping.
+// hidden. What is left of the square is the bar placing the buttons it has for
+// each button it gives: under a microsecond a button, not a title shaping.
 class TabsBulkChange
 {
 public:
