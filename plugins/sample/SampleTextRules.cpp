@@ -1,6 +1,6 @@
 #include "SampleTextRules.h"
 
-#include <filtervalues/ValueFilterText.h>
+#include <QTableWidget>
 
 SampleTextRules::SampleTextRules(const WildcardConfig& wildcardConfig, const QString& columnId,
                                  Constants::ValueSource source, QWidget* parent)
@@ -33,10 +33,11 @@ void SampleTextRules::reportSoon()
 void SampleTextRules::reportText()
 {
     m_reportPending = false;
-    const QSharedPointer<ValueFilter> filter = getFilter(m_matchCase);
-    const auto* text = dynamic_cast<const ValueFilterText*>(filter.data());
-    const QString newest = text && !text->getItems().isEmpty() ? text->getItems().last().getPattern() : QString();
-    emit filterTextChanged(getColumnId(), newest);
+    // The newest pattern is that of the last row: read alone, a report costs
+    // the same however long the list (a long fill is reported several times).
+    const auto* table = findChild<QTableWidget*>(QStringLiteral("tableWidget"));
+    const QTableWidgetItem* newest = table && table->rowCount() > 0 ? table->item(table->rowCount() - 1, 0) : nullptr;
+    emit filterTextChanged(getColumnId(), newest ? newest->text() : QString());
 }
 
 void SampleTextRules::updateToolTip()
