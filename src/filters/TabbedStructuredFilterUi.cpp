@@ -20,6 +20,7 @@ TabbedStructuredFilterUi::TabbedStructuredFilterUi(const AlarmScreenConfiguratio
     : StructuredFilterUi(config, parent)
     , m_tabCounter(0)
     , ui(new Ui_TabbedStructuredFilterUi)
+    , m_bulk(nullptr)
 {
     ui->setupUi(this);
     ui->buttonApply->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
@@ -115,8 +116,12 @@ void TabbedStructuredFilterUi::delFilterTabConfirmed(int index)
     ui->tabWidget->removeTab(index);
     // A removed tab is neither shown, collected nor given completions again,
     // nor found among the panel's filter widgets.
-    tab->setParent(nullptr);
-    tab->deleteLater();
+    if (m_bulk) {
+        m_bulk->discard(tab);
+    } else {
+        tab->setParent(nullptr);
+        tab->deleteLater();
+    }
     const int count = ui->tabWidget->count();
     if (index == count - 1 && count > 1)
         ui->tabWidget->setCurrentIndex(count - 2);
@@ -142,9 +147,12 @@ WFilter::FilterDisplayResult TabbedStructuredFilterUi::displayFilter(const Sourc
                                                                      QString& errMsg)
 {
     TabsBulkChange bulk(ui->tabWidget);
+    m_bulk = &bulk;
+    bulk.emptyTitles();
     while (ui->tabWidget->count() >= 2)
         delFilterTabConfirmed(ui->tabWidget->count() - 2);
-    bulk.withoutCloseButtons();
+    m_bulk = nullptr;
+    bulk.tabsRemoved();
     m_matchCase = false;
     m_tabCounter = 0;
     bool partial = false;

@@ -4,6 +4,7 @@
 #include "qvas_export.h"
 
 class SingleFilterTab;
+class TabsBulkChange;
 class Ui_TabbedStructuredFilterUi;
 
 // The structured filter panel of the library: each filter set is a tab,
@@ -46,4 +47,6 @@ private:
 
     unsigned int m_tabCounter;
     Ui_TabbedStructuredFilterUi* ui;
+    // While a filter is displayed: the bulk change its removed tabs go to.
+    TabsBulkChange* m_bulk;
 };

@@ -29,6 +29,7 @@ TabsBulkChange::TabsBulkChange(QTabWidget* tabs)
 
 TabsBulkChange::~TabsBulkChange()
 {
+    releaseDiscarded();
     if (!m_tabs)
         return;
     if (m_buttonsSuspended)
@@ -42,12 +43,42 @@ TabsBulkChange::~TabsBulkChange()
         m_tabs->setUpdatesEnabled(true);
 }
 
-void TabsBulkChange::withoutCloseButtons()
+void TabsBulkChange::emptyTitles()
 {
+    QTabBar* bar = m_tabs->tabBar();
+    // Renaming a tab of a shown bar lays it out at once.
+    if (bar->isVisible())
+        return;
+    for (int i = 0; i < bar->count(); ++i)
+        bar->setTabText(i, QString());
+}
+
+void TabsBulkChange::discard(QWidget* page)
+{
+    if (!m_discarded) {
+        m_discarded = new QWidget(m_tabs);
+        m_discarded->hide();
+    }
+    // Within the same window: no walk of its focus chain.
+    page->setParent(m_discarded);
+}
+
+void TabsBulkChange::tabsRemoved()
+{
+    releaseDiscarded();
     if (m_buttonsSuspended || !m_tabs->tabsClosable())
         return;
     m_tabs->setTabsClosable(false);
     m_buttonsSuspended = true;
+}
+
+void TabsBulkChange::releaseDiscarded()
+{
+    if (!m_discarded)
+        return;
+    m_discarded->setParent(nullptr);
+    m_discarded->deleteLater();
+    m_discarded = nullptr;
 }
 
 void TabsBulkChange::tabAdded(QWidget* page)

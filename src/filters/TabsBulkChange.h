@@ -21,7 +21,7 @@ class QWidget;
 // While this lives, painting of the tab widget is suspended and the widget is
 // hidden (only its bar when the widget holds the keyboard focus; nothing when
 // the bar holds it: hidden, they would pass the focus on and not get it back).
-// Once withoutCloseButtons() is called, tabs come without close buttons; at the
+// Once tabsRemoved() is called, tabs come without close buttons; at the
 // end every tab gets its button at once, with the titles set aside and the tabs
 // hidden. What is left of the square is the bar placing the buttons it has for
 // each button it gives: under a microsecond a button, not a title shaping.
@@ -33,9 +33,18 @@ public:
     TabsBulkChange(const TabsBulkChange&) = delete;
     TabsBulkChange& operator=(const TabsBulkChange&) = delete;
 
-    // Tabs added from now on get their close buttons when this ends. Call it
-    // when the bar holds few tabs: the buttons of the tabs it holds go now.
-    void withoutCloseButtons();
+    // The titles of the tabs there are now are emptied: removing a tab lays
+    // out the others, shaping their titles, when the bar is hidden too.
+    void emptyTitles();
+
+    // A removed page is moved out of the tab widget's window when the old
+    // tabs are all gone (tabsRemoved()) and deleted later. Moved out of its
+    // window alone, each would walk the window's whole focus chain.
+    void discard(QWidget* page);
+
+    // The old tabs are gone: their pages leave the window in one move, and
+    // the tabs added from now on get their close buttons when this ends.
+    void tabsRemoved();
 
     // Every 16 tabs the events posted so far are delivered and the zero
     // timers of the new pages' item views fired. Each new widget posts a
@@ -55,6 +64,7 @@ private:
     void hideKeepingPlace(QWidget* widget);
     static bool fireZeroTimers(QObject* object);
     void giveCloseButtons();
+    void releaseDiscarded();
 
     QPointer<QTabWidget> m_tabs;
     QPointer<QWidget> m_hidden;
@@ -63,4 +73,5 @@ private:
     bool m_buttonsSuspended;
     bool m_scrollButtons;
     QList<QPointer<QWidget>> m_newPages;
+    QPointer<QWidget> m_discarded;
 };

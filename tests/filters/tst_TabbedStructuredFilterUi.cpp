@@ -182,6 +182,8 @@ void tst_TabbedStructuredFilterUi::displayFilter()
     QCOMPARE(int(panel.displayFilter(filter, StructuredFilterUi::DefaultFilter, errMsg)), result);
     QCOMPARE(errMsg, error);
     QCOMPARE(tabTexts(panel), tabs);
+    // The earlier tabs left the panel.
+    QCOMPARE(panel.findChildren<SingleFilterTab*>().size(), tabs.size() - 1);
     // Shown again, focused and painted after the tabs were changed in one go, also after an error.
     QVERIFY(tabWidget->tabBar()->isVisible());
     QCOMPARE(tabWidget->tabBar()->hasFocus(), barFocused);
