@@ -242,14 +242,18 @@ bool WEditFilterRuleText::setFilter(const QSharedPointer<ValueFilter>& filter, b
         return false;
     // A shown table places every row's buttons anew for each row inserted,
     // which makes a long list cost the square of its rows; hidden while it
-    // is filled, it places them once when it is shown again. A table that
-    // holds the keyboard focus stays shown: hidden, it would pass the focus
-    // on to the next widget and not get it back.
+    // is filled, it places them once when it is shown again. Hidden with the
+    // keyboard focus, it would pass the focus on to the next widget: the
+    // focus is taken off it for the fill and given back.
     QTableWidget* table = ui->tableWidget;
-    const QWidget* focused = QApplication::focusWidget();
-    const bool wasShown = table->isVisible() && !(focused == table || table->isAncestorOf(focused));
-    if (wasShown)
+    QWidget* focused = QApplication::focusWidget();
+    const bool hadFocus = focused == table || table->isAncestorOf(focused);
+    const bool wasShown = table->isVisible();
+    if (wasShown) {
+        if (hadFocus)
+            focused->clearFocus();
         table->hide();
+    }
     table->setRowCount(0);
     bool ok = true;
     int rows = 0;
@@ -264,7 +268,10 @@ bool WEditFilterRuleText::setFilter(const QSharedPointer<ValueFilter>& filter, b
         if (++rows % 256 == 0)
             QCoreApplication::sendPostedEvents();
     }
-    if (wasShown)
+    if (wasShown) {
         table->show();
+        if (hadFocus)
+            table->setFocus(Qt::OtherFocusReason);
+    }
     return ok;
 }

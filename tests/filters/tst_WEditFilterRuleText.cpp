@@ -147,6 +147,7 @@ void tst_WEditFilterRuleText::roundTrip()
     auto* table = w.findChild<QTableWidget*>();
     (focused ? static_cast<QWidget*>(table) : buttonOf(w, "btnAdd"))->setFocus();
     QSignalSpy changed(&w, SIGNAL(filterChanged()));
+    QSignalSpy focusMoves(qApp, SIGNAL(focusChanged(QWidget*, QWidget*)));
 
     QString errMsg;
     QVERIFY(w.setFilter(textFilter(config, rules), false, errMsg));
@@ -154,6 +155,9 @@ void tst_WEditFilterRuleText::roundTrip()
     QCOMPARE(rowsShown(w), shown);
     QVERIFY(table->isVisible());
     QCOMPARE(table->hasFocus(), focused);
+    // The focus never went on to the next widget while the table was filled.
+    for (const QList<QVariant>& move : qAsConst(focusMoves))
+        QVERIFY(move.at(1).value<QWidget*>() != buttonOf(w, "btnAdd"));
     // Each row: added, then its pattern set.
     QCOMPARE(changed.count(), 2 * table->rowCount());
 
