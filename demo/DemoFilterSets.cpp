@@ -32,7 +32,7 @@ const char* const equipmentJson = R"json({
   "view": 1,
   "container": { "spacing": 4 },
   "cell": { "frameShape": "Panel", "frameShadow": "Raised", "lineWidth": 1, "backColorSource": 1,
-            "text": "<b>%name%</b><br>%count% alarms",
+            "text": "<b>%name%</b><br>%count%",
             "toolTip": "%count% alarms, %unack% unacknowledged, highest priority %maxPrio%",
             "selectedLineColor": "WarningBg", "selectedLineWidth": 3 },
   "items": [ { "row": 0, "column": 0, "filter": "FltPumps" },
