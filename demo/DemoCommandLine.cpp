@@ -15,12 +15,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QTabWidget>
-#include <QElapsedTimer>
 #include <QTextStream>
 #include <QTimer>
 
