@@ -1,5 +1,6 @@
 #include "filters/WEditFilterRuleText.h"
 
+#include "filters/CellRepaintFilter.h"
 #include "ui_WEditFilterRuleText.h"
 
 #include <logging/MsgLoggingMessage.h>
@@ -26,6 +27,7 @@ WEditFilterRuleText::WEditFilterRuleText(const WildcardConfig& wildcardConfig, c
     , ui(new Ui_WEditFilterRuleText)
     , m_methodLabels{QStringLiteral("Ex"), QStringLiteral("W*"), QStringLiteral("RE")}
     , m_defaultMatchMethod(ValueFilterTextItem::MatchWildcard)
+    , m_cellRepaint(new CellRepaintFilter(this))
 {
     ui->setupUi(this);
     QHeaderView* header = ui->tableWidget->horizontalHeader();
@@ -105,8 +107,11 @@ void WEditFilterRuleText::addRule(bool /*checked*/)
         excludeButton->setCheckable(true);
         excludeButton->setToolTip(tr("Exclude"));
         excludeButton->setMaximumWidth(36);
+        QToolButton* methodButton = createToolButton();
+        methodButton->installEventFilter(m_cellRepaint);
+        excludeButton->installEventFilter(m_cellRepaint);
         table->setItem(row, 0, item);
-        table->setCellWidget(row, 1, createToolButton());
+        table->setCellWidget(row, 1, methodButton);
         table->setCellWidget(row, 2, excludeButton);
     }
     emit filterChanged();

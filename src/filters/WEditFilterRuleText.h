@@ -8,6 +8,7 @@
 
 #include <QStringList>
 
+class CellRepaintFilter;
 class QToolButton;
 class Ui_WEditFilterRuleText;
 
@@ -49,4 +50,7 @@ private:
     // Shows method on a row's method button as choosing it in the menu does.
     void showMethod(QToolButton* button, int method, const QString& methodText);
     static QString methodMenuText(int method);
+
+    // Passes the paint requests of the rows' buttons to the table.
+    CellRepaintFilter* m_cellRepaint;
 };

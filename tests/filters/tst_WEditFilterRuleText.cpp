@@ -106,6 +106,7 @@ private slots:
     void brokenRowGivesNoFilter();
     void filterChangedAndDeleteButton();
     void methodSlotWithoutAction();
+    void rowButtonShownAgainIsPainted();
 };
 
 void tst_WEditFilterRuleText::roundTrip_data()
@@ -326,6 +327,33 @@ void tst_WEditFilterRuleText::methodSlotWithoutAction()
     QVERIFY(QMetaObject::invokeMethod(&w, "ruleMatchMethodChanged", Q_ARG(bool, true)));
     QCOMPARE(log.entries(),
              QStringList{"3|ruleMatchMethodChanged: ruleMatchMethodChanged slot sender is not a QAction."});
+}
+
+// The rows' buttons are painted through the table: a button shown again is
+// painted, though it does not ask for it itself.
+void tst_WEditFilterRuleText::rowButtonShownAgainIsPainted()
+{
+    WildcardConfig config;
+    TestTextRuleFilter w(config, kColumn, Constants::ValueSourceAlarm);
+    addRows(w, {QStringLiteral("a")});
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QWidget* button = tableOf(w)->cellWidget(0, 2);
+    QTRY_VERIFY(button->isVisible());
+    QCoreApplication::processEvents();
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            paints += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } counter;
+    button->hide();
+    QCoreApplication::processEvents();
+    button->installEventFilter(&counter);
+    button->show();
+    QTRY_VERIFY(counter.paints > 0);
 }
 
 QTEST_MAIN(tst_WEditFilterRuleText)
