@@ -33,8 +33,9 @@ public:
     TabsBulkChange(const TabsBulkChange&) = delete;
     TabsBulkChange& operator=(const TabsBulkChange&) = delete;
 
-    // The titles of the tabs there are now are emptied: removing a tab lays
-    // out the others, shaping their titles, when the bar is hidden too.
+    // The titles of the present tabs are emptied, as they are about to go:
+    // removing a tab lays out the others, shaping their titles. Only on a
+    // hidden bar: renaming a tab of a shown bar lays it out at once.
     void emptyTitles();
 
     // A removed page is moved out of the tab widget's window when the old
