@@ -51,7 +51,8 @@ const OptionText kOptions[] = {
     {"pattern", "Type TEXT into the datapoint pattern list of the filter tab and apply it.", "TEXT", nullptr},
     {"expand-pattern", "Type TEXT into the alarm text pattern list of the filter tab (\\n for a line break).",
      "TEXT", nullptr},
-    {"load-filter", "Show and apply a stored filter file, as Load Filter does.", "FILE", nullptr},
+    {"load-filter", "Show and apply a stored filter file, as Load Filter does; given more than once, the files in turn.",
+     "FILE", nullptr},
     {"edit-filter", "Add a filter set tab without applying it.", nullptr, nullptr},
     {"counter", "Click a filter counter at start: unack, prio80 or a system.", "ID", nullptr},
     {"alarm-menu", "Open the script-described menu of the first alarm row.", nullptr, nullptr},
@@ -140,6 +141,25 @@ bool typeColumnsRule(QWidget* window, const QString& text)
     }
     input->setText(text);
     return QMetaObject::invokeMethod(rules, "parseInput", Q_ARG(QString, text));
+}
+
+// Loads the filter files one after the other, each once the event loop has
+// done what the one before left for it, and prints for each when it was
+// shown and when the screen answered again (a zero timer started right
+// after the load fires).
+void loadFiltersInTurn(DemoSourceRoom* source, QWidget* window, QStringList files)
+{
+    if (files.isEmpty())
+        return;
+    QElapsedTimer clock;
+    clock.start();
+    source->loadFilter(files.takeFirst());
+    const qint64 shown = clock.elapsed();
+    QTimer::singleShot(0, window, [source, window, files, shown, clock]() {
+        QTextStream(stdout) << "load: shown in " << shown << " ms, answering after " << clock.elapsed() << " ms"
+                            << Qt::endl;
+        loadFiltersInTurn(source, window, files);
+    });
 }
 
 int fail(const QString& message, int status)
@@ -256,18 +276,8 @@ int DemoCommandLine::start(DemoWindow& window) const
     if (isSet(QStringLiteral("run-query")))
         source->applySourceNow();
     // A filter that cannot be loaded is reported; the demo goes on with what it had.
-    if (isSet(QStringLiteral("load-filter"))) {
-        QElapsedTimer clock;
-        clock.start();
-        source->loadFilter(m_parser.value(QStringLiteral("load-filter")));
-        const qint64 shown = clock.elapsed();
-        // What the load left for the event loop (layouts, item views' timers)
-        // is done before a zero timer started now fires: the screen answers again.
-        QTimer::singleShot(0, &window, [shown, clock]() {
-            QTextStream(stdout) << "load: shown in " << shown << " ms, answering after " << clock.elapsed() << " ms"
-                                << Qt::endl;
-        });
-    }
+    if (isSet(QStringLiteral("load-filter")))
+        loadFiltersInTurn(source, &window, m_parser.values(QStringLiteral("load-filter")));
     if (isSet(QStringLiteral("alarm-menu")))
         // After the window is laid out, so the menu opens on the row.
         QTimer::singleShot(100, &window, [&window]() {
