@@ -25,6 +25,12 @@ TabsBulkChange::TabsBulkChange(QTabWidget* tabs)
     // A bar with scroll buttons lays out all its tabs to scroll to each new
     // current tab.
     tabs->tabBar()->setUsesScrollButtons(false);
+    // Each tab removed or made current places every close button of the bar;
+    // taking the buttons away costs one pass, and giving them one each.
+    if (tabs->tabsClosable()) {
+        tabs->setTabsClosable(false);
+        m_buttonsSuspended = true;
+    }
 }
 
 TabsBulkChange::~TabsBulkChange()
@@ -66,10 +72,6 @@ void TabsBulkChange::discard(QWidget* page)
 void TabsBulkChange::tabsRemoved()
 {
     releaseDiscarded();
-    if (m_buttonsSuspended || !m_tabs->tabsClosable())
-        return;
-    m_tabs->setTabsClosable(false);
-    m_buttonsSuspended = true;
 }
 
 void TabsBulkChange::releaseDiscarded()

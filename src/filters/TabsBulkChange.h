@@ -21,9 +21,9 @@ class QWidget;
 // While this lives, painting of the tab widget is suspended and the widget is
 // hidden (only its bar when the widget holds the keyboard focus; nothing when
 // the bar holds it: hidden, they would pass the focus on and not get it back).
-// Once tabsRemoved() is called, tabs come without close buttons; at the
-// end every tab gets its button at once, with the titles set aside and the tabs
-// hidden. What is left of the square is the bar placing the buttons it has for
+// The close buttons are taken away at the start (the old tabs' buttons
+// would be placed again for each tab removed); at the end every tab gets its
+// button at once, with the titles set aside and the tabs hidden. What is left of the square is the bar placing the buttons it has for
 // each button it gives: under a microsecond a button, not a title shaping.
 class TabsBulkChange
 {
@@ -43,8 +43,7 @@ public:
     // window alone, each would walk the window's whole focus chain.
     void discard(QWidget* page);
 
-    // The old tabs are gone: their pages leave the window in one move, and
-    // the tabs added from now on get their close buttons when this ends.
+    // The old tabs are gone: their pages leave the window in one move.
     void tabsRemoved();
 
     // Every 16 tabs the events posted so far are delivered and the zero
