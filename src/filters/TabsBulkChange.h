@@ -23,8 +23,10 @@ class QWidget;
 // the bar holds it: hidden, they would pass the focus on and not get it back).
 // The close buttons are taken away at the start (the old tabs' buttons
 // would be placed again for each tab removed); at the end every tab gets its
-// button at once, with the titles set aside and the tabs hidden. What is left of the square is the bar placing the buttons it has for
-// each button it gives: under a microsecond a button, not a title shaping.
+// button at once, with the titles set aside and the tabs hidden. What is left
+// of the square is Qt's: the bar places every button it has for each button
+// it gives (about a microsecond a button, no title shaping), and walks all
+// its tabs for each tab inserted.
 class TabsBulkChange
 {
 public:
