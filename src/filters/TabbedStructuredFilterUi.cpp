@@ -147,12 +147,22 @@ WFilter::FilterDisplayResult TabbedStructuredFilterUi::displayFilter(const Sourc
                                                                      QString& errMsg)
 {
     TabsBulkChange bulk(ui->tabWidget);
+    // Removed tabs, the old ones and those of sets that cannot be shown, wait
+    // in the bulk change until their pages can leave the window in one move.
     m_bulk = &bulk;
     bulk.emptyTitles();
     while (ui->tabWidget->count() >= 2)
         delFilterTabConfirmed(ui->tabWidget->count() - 2);
+    bulk.releaseRemoved();
+    const WFilter::FilterDisplayResult result = displaySets(filter, type, errMsg);
     m_bulk = nullptr;
-    bulk.tabsRemoved();
+    return result;
+}
+
+WFilter::FilterDisplayResult TabbedStructuredFilterUi::displaySets(const SourceAndFilter& filter,
+                                                                   StructuredFilterUi::FilterType type,
+                                                                   QString& errMsg)
+{
     m_matchCase = false;
     m_tabCounter = 0;
     bool partial = false;
@@ -165,21 +175,17 @@ WFilter::FilterDisplayResult TabbedStructuredFilterUi::displayFilter(const Sourc
             addFilterTab();
             const int index = ui->tabWidget->count() - 2;
             auto* tab = qobject_cast<SingleFilterTab*>(ui->tabWidget->widget(index));
-            switch (tab->displayRuleSet(set, m_matchCase, errMsg)) {
-            case WFilter::FilterNotDisplayed:
-                delFilterTabConfirmed(index);
-                partial = true;
-                break;
-            case WFilter::FilterDisplayError:
+            const WFilter::FilterDisplayResult shown = tab->displayRuleSet(set, m_matchCase, errMsg);
+            if (shown == WFilter::FilterDisplayError)
                 return WFilter::FilterDisplayError;
-            case WFilter::FilterPartlyDisplayed:
+            if (shown != WFilter::FilterDisplayed)
                 partial = true;
-                break;
-            case WFilter::FilterDisplayed:
-                break;
-            }
-            bulk.tabAdded(tab);
+            if (shown == WFilter::FilterNotDisplayed)
+                delFilterTabConfirmed(index);
+            else
+                m_bulk->tabAdded(tab);
         }
+        m_bulk->releaseRemoved();
         if (filterTabs().isEmpty()) {
             addFilterTab();
             if (!container->isEmpty())

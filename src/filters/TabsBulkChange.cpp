@@ -35,7 +35,7 @@ TabsBulkChange::TabsBulkChange(QTabWidget* tabs)
 
 TabsBulkChange::~TabsBulkChange()
 {
-    releaseDiscarded();
+    releaseRemoved();
     if (!m_tabs)
         return;
     if (m_buttonsSuspended)
@@ -69,12 +69,7 @@ void TabsBulkChange::discard(QWidget* page)
     page->setParent(m_discarded);
 }
 
-void TabsBulkChange::tabsRemoved()
-{
-    releaseDiscarded();
-}
-
-void TabsBulkChange::releaseDiscarded()
+void TabsBulkChange::releaseRemoved()
 {
     if (!m_discarded)
         return;

@@ -40,13 +40,13 @@ public:
     // hidden bar: renaming a tab of a shown bar lays it out at once.
     void emptyTitles();
 
-    // A removed page is moved out of the tab widget's window when the old
-    // tabs are all gone (tabsRemoved()) and deleted later. Moved out of its
-    // window alone, each would walk the window's whole focus chain.
+    // A removed page is moved out of the tab widget's window with the others
+    // removed (releaseRemoved()) and deleted later. Moved out of its window
+    // alone, each would walk the window's whole focus chain.
     void discard(QWidget* page);
 
-    // The old tabs are gone: their pages leave the window in one move.
-    void tabsRemoved();
+    // The pages removed so far leave the window in one move.
+    void releaseRemoved();
 
     // Every 16 tabs the events posted so far are delivered and the zero
     // timers of the new pages' item views fired. Each new widget posts a
@@ -66,7 +66,6 @@ private:
     void hideKeepingPlace(QWidget* widget);
     static bool fireZeroTimers(QObject* object);
     void giveCloseButtons();
-    void releaseDiscarded();
 
     QPointer<QTabWidget> m_tabs;
     QPointer<QWidget> m_hidden;
