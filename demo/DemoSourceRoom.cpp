@@ -18,6 +18,7 @@
 #include <logging/MsgLoggingMessage.h>
 #include <models/AlarmsProxyModel.h>
 
+#include <QApplication>
 #include <QEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -248,7 +249,10 @@ bool DemoSourceRoom::loadFilter(const QString& path)
     } else if (JsonFile::read(path, text, error)
                && FilterJson::fromText(text, m_config.getWildcardConfig(), &m_config.getAlarmModelConfiguration(),
                                        filter, error)) {
+        // A filter of thousands of sets takes seconds to show.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
         const WFilter::FilterDisplayResult shown = m_panel->displayFilter(filter, StructuredFilterUi::EditorFilter, error);
+        QApplication::restoreOverrideCursor();
         if (shown == WFilter::FilterDisplayed || shown == WFilter::FilterPartlyDisplayed) {
             MSG_LOG(m_producer, MsgLoggerEnums::LogInfo) << "filter loaded: " << path;
             return true;
