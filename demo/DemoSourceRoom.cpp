@@ -138,8 +138,12 @@ SourceUi* DemoSourceRoom::sourceUi() const
 void DemoSourceRoom::setApplied(const SourceAndFilter& applied)
 {
     m_applied = applied;
-    if (m_panel)
+    if (m_panel) {
         m_panel->compareWithFilter(m_applied, true);
+        // That comparison covers the changes that started the timer (a
+        // loaded filter is applied as it is shown): one comparison, not two.
+        m_compareTimer.stop();
+    }
     if (m_spoiler)
         m_spoiler->setTitle(summary());
 }
