@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -144,22 +145,23 @@ bool typeColumnsRule(QWidget* window, const QString& text)
 }
 
 // Loads the filter files one after the other, each once the event loop has
-// done what the one before left for it, and prints for each when it was
-// shown and when the screen answered again (a zero timer started right
-// after the load fires).
-void loadFiltersInTurn(DemoSourceRoom* source, QWidget* window, QStringList files)
+// done what the one before left for it (layouts, item views' timers, the
+// old tabs' deletion), and prints for each when it was shown and when the
+// screen answered again: when a zero timer started right after the load
+// fires. All are loaded before a batch run's delay starts.
+void loadFiltersInTurn(DemoSourceRoom* source, const QStringList& files)
 {
-    if (files.isEmpty())
-        return;
-    QElapsedTimer clock;
-    clock.start();
-    source->loadFilter(files.takeFirst());
-    const qint64 shown = clock.elapsed();
-    QTimer::singleShot(0, window, [source, window, files, shown, clock]() {
+    for (const QString& file : files) {
+        QElapsedTimer clock;
+        clock.start();
+        source->loadFilter(file);
+        const qint64 shown = clock.elapsed();
+        QEventLoop settle;
+        QTimer::singleShot(0, &settle, &QEventLoop::quit);
+        settle.exec();
         QTextStream(stdout) << "load: shown in " << shown << " ms, answering after " << clock.elapsed() << " ms"
                             << Qt::endl;
-        loadFiltersInTurn(source, window, files);
-    });
+    }
 }
 
 int fail(const QString& message, int status)
@@ -277,7 +279,7 @@ int DemoCommandLine::start(DemoWindow& window) const
         source->applySourceNow();
     // A filter that cannot be loaded is reported; the demo goes on with what it had.
     if (isSet(QStringLiteral("load-filter")))
-        loadFiltersInTurn(source, &window, m_parser.values(QStringLiteral("load-filter")));
+        loadFiltersInTurn(source, m_parser.values(QStringLiteral("load-filter")));
     if (isSet(QStringLiteral("alarm-menu")))
         // After the window is laid out, so the menu opens on the row.
         QTimer::singleShot(100, &window, [&window]() {

@@ -101,7 +101,7 @@ endif()
 # after another one: each widget takes its filter, and what the page gives
 # back filters the table.
 run_demo(--load-filter ${PROJECT}/filters/pumps-not-lab.json --load-filter ${PROJECT}/filters/columns.json
-         --delay 300 --screenshot ${WORK_DIR}/columns.png)
+         --delay 10 --screenshot ${WORK_DIR}/columns.png)
 if(NOT out MATCHES "apply: mode 1, filter {include \\[numbers PRIORITY@0: >29\\] \\[numbers PRIORITY@0: 20-90 !55\\] \\[date TIME@0: after 2020-01-01T00:00:00\\] \\[value SYSTEM@0: 'Plant1'\\] \\[fixed ACK_STATE@0: unacknowledged on\\] \\[fixed group DIRECTION@0: came on, went off\\]}"
    OR NOT out MATCHES "table: 1 top groups, [1-9][0-9]* of")
   message(FATAL_ERROR "the column filter was not shown and applied after the first: ${out}")
