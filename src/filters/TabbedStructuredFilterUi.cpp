@@ -149,19 +149,20 @@ WFilter::FilterDisplayResult TabbedStructuredFilterUi::displayFilter(const Sourc
     TabsBulkChange bulk(ui->tabWidget);
     // Removed tabs, the old ones and those of sets that cannot be shown, wait
     // in the bulk change until their pages can leave the window in one move.
+    TabsBulkChange* const outer = m_bulk;
     m_bulk = &bulk;
     bulk.emptyTitles();
     while (ui->tabWidget->count() >= 2)
         delFilterTabConfirmed(ui->tabWidget->count() - 2);
     bulk.releaseRemoved();
-    const WFilter::FilterDisplayResult result = displaySets(filter, type, errMsg);
-    m_bulk = nullptr;
+    const WFilter::FilterDisplayResult result = displaySets(filter, type, bulk, errMsg);
+    m_bulk = outer;
     return result;
 }
 
 WFilter::FilterDisplayResult TabbedStructuredFilterUi::displaySets(const SourceAndFilter& filter,
                                                                    StructuredFilterUi::FilterType type,
-                                                                   QString& errMsg)
+                                                                   TabsBulkChange& bulk, QString& errMsg)
 {
     m_matchCase = false;
     m_tabCounter = 0;
@@ -183,9 +184,9 @@ WFilter::FilterDisplayResult TabbedStructuredFilterUi::displaySets(const SourceA
             if (shown == WFilter::FilterNotDisplayed)
                 delFilterTabConfirmed(index);
             else
-                m_bulk->tabAdded(tab);
+                bulk.tabAdded(tab);
         }
-        m_bulk->releaseRemoved();
+        bulk.releaseRemoved();
         if (filterTabs().isEmpty()) {
             addFilterTab();
             if (!container->isEmpty())

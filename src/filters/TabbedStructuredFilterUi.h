@@ -42,7 +42,7 @@ private:
     void addNewTabButton();
     // The sets of filter in new tabs, once the old tabs are gone.
     WFilter::FilterDisplayResult displaySets(const SourceAndFilter& filter, StructuredFilterUi::FilterType type,
-                                             QString& errMsg);
+                                             TabsBulkChange& bulk, QString& errMsg);
     // The filter set tabs, from index 0 up to the first other page.
     QList<SingleFilterTab*> filterTabs() const;
     // The index of the tab whose page is page, -1 when there is none.

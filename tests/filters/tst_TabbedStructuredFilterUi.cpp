@@ -70,6 +70,7 @@ private slots:
     void tabNumbering();
     void displayFilter_data();
     void displayFilter();
+    void displayFilterFromChangeSlot();
     void ruleSetOfferedToCandidates();
     void filterMenu();
     void dependentCompletionsWiredOnce();
@@ -215,6 +216,40 @@ void tst_TabbedStructuredFilterUi::displayFilter()
         QCOMPARE(sent.getName(), filter.getName());
         QVERIFY(sent.isEqual(panel.getFilter()));
     }
+}
+
+void tst_TabbedStructuredFilterUi::displayFilterFromChangeSlot()
+{
+    // A host that shows another filter when the panel first changes, while
+    // the panel is showing one of more than 16 sets: the outer filter ends
+    // up in the tabs, each set with its close button.
+    TabbedStructuredFilterUi panel(m_config, nullptr);
+    panel.show();
+    clickTab(panel, 0);
+    QList<FilterRuleSet> sets;
+    QStringList names;
+    for (int i = 1; i <= 20; ++i) {
+        sets << ruleSet(true, {textFilter("ALERT_TEXT", "Pump*")});
+        names << QStringLiteral("Filter #%1: Include").arg(i);
+    }
+    int inner = 0;
+    connect(&panel, &StructuredFilterUi::structuredFilterChanged, &panel, [&]() {
+        QString ignored;
+        if (inner++ == 0)
+            panel.displayFilter(filterOf({ruleSet(false, {textFilter("DPE", "Lab:*")})}),
+                                StructuredFilterUi::DefaultFilter, ignored);
+    });
+    QString errMsg;
+    QCOMPARE(int(panel.displayFilter(filterOf(sets), StructuredFilterUi::DefaultFilter, errMsg)),
+             int(WFilter::FilterDisplayed));
+    QVERIFY(inner > 1);
+    QCOMPARE(tabTexts(panel), names << "");
+    QCOMPARE(panel.findChildren<SingleFilterTab*>().size(), 20);
+    QTabBar* bar = panel.findChild<QTabWidget*>()->tabBar();
+    QVERIFY(bar->isVisible() && bar->updatesEnabled());
+    const auto side = QTabBar::ButtonPosition(bar->style()->styleHint(QStyle::SH_TabBar_CloseButtonPosition, nullptr, bar));
+    for (int i = 0; i < 20; ++i)
+        QVERIFY(bar->tabButton(i, side) && !bar->tabButton(i, side)->size().isEmpty());
 }
 
 void tst_TabbedStructuredFilterUi::ruleSetOfferedToCandidates()
