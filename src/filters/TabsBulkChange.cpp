@@ -41,12 +41,17 @@ TabsBulkChange::~TabsBulkChange()
     if (m_buttonsSuspended)
         giveCloseButtons();
     m_tabs->tabBar()->setUsesScrollButtons(m_scrollButtons);
+    // Painting comes back while the widget is still hidden: turned on, it
+    // asks every shown widget inside to be painted on its own, and the
+    // painting then compares each with all its siblings (the n cell widgets
+    // of a text rule list: n squared). Shown afterwards, they are painted
+    // with their parents.
+    if (m_paintingSuspended)
+        m_tabs->setUpdatesEnabled(true);
     if (m_hidden) {
         m_hidden->show();
         m_hidden->setSizePolicy(m_hiddenPolicy);
     }
-    if (m_paintingSuspended)
-        m_tabs->setUpdatesEnabled(true);
 }
 
 void TabsBulkChange::emptyTitles()
