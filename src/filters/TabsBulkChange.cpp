@@ -41,17 +41,30 @@ TabsBulkChange::~TabsBulkChange()
     if (m_buttonsSuspended)
         giveCloseButtons();
     m_tabs->tabBar()->setUsesScrollButtons(m_scrollButtons);
-    // Painting comes back while the widget is still hidden: turned on, it
-    // asks every shown widget inside to be painted on its own, and the
-    // painting then compares each with all its siblings (the n cell widgets
-    // of a text rule list: n squared). Shown afterwards, they are painted
-    // with their parents.
     if (m_paintingSuspended)
-        m_tabs->setUpdatesEnabled(true);
+        resumePainting();
     if (m_hidden) {
         m_hidden->show();
         m_hidden->setSizePolicy(m_hiddenPolicy);
     }
+}
+
+void TabsBulkChange::resumePainting()
+{
+    // Turned on, painting asks every shown widget inside to be painted on
+    // its own, and the painting then compares each with all its siblings
+    // (the n cell widgets of a text rule list: n squared). Hidden widgets are
+    // asked nothing and are painted with their parents once shown: the tab
+    // widget is still hidden here, or else its current page is hidden for
+    // the moment, unless it holds the keyboard focus (hidden, it would pass
+    // the focus on).
+    QWidget* page = m_tabs->currentWidget();
+    const bool hidePage = page && page->isVisible() && !holdsFocus(page);
+    if (hidePage)
+        page->hide();
+    m_tabs->setUpdatesEnabled(true);
+    if (hidePage)
+        page->show();
 }
 
 void TabsBulkChange::emptyTitles()

@@ -66,6 +66,7 @@ private:
     void hideKeepingPlace(QWidget* widget);
     static bool fireZeroTimers(QObject* object);
     void giveCloseButtons();
+    void resumePainting();
 
     QPointer<QTabWidget> m_tabs;
     QPointer<QWidget> m_hidden;
